@@ -1,0 +1,54 @@
+# The project's interface: `make run` and `make test` do everything on a fresh Debian 12.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+XVFB        = xvfb-run -a -s "-screen 0 1280x1024x24"
+
+# Debian packages the build, the tests and the program need.
+PACKAGES = g++ make cmake pkg-config \
+           qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev \
+           qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
+           libgl-dev libglu1-mesa-dev libgl1-mesa-dri \
+           xvfb xauth fonts-dejavu-core
+# Only for the fuzzing run of CI (`make fuzz`).
+FUZZ_PACKAGES = clang libclang-rt-14-dev
+SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps fuzz-deps configure build test run asan-test clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+fuzz-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/gui/stereon ]; then $(BUILD)/gui/stereon examples/scene.zdr; \
+	 else echo "The Stereon window is not built yet; the geometry library and its tests are."; fi
+
+# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+asan-test: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSTEREON_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 $(XVFB) ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

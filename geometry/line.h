@@ -1,0 +1,17 @@
+#pragma once
+
+#include "geometry/vector.h"
+
+// The set point + k * direction.
+class line : public SpaceObject {
+public:
+    std::int8_t type() const override { return 2; }
+    void draw() const override;
+
+    void setLine(const Point& P, const Vector& V);
+    // A usable line has a finite, non-zero direction and a finite point.
+    bool isValid() const;
+
+    Vector direction;
+    Point point;
+};

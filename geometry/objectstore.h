@@ -1,0 +1,49 @@
+#pragma once
+
+#include "geometry/objectsummary.h"
+#include "geometry/spaceobject.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+// Owns every object of a session in four name-ordered maps, one per kind 0..3.
+// A name is unique across all four maps.
+class ObjectStore {
+public:
+    using Map = std::map<std::string, std::unique_ptr<SpaceObject>>;
+
+    ObjectStore();
+    ObjectStore(const ObjectStore&) = delete;
+    ObjectStore& operator=(const ObjectStore&) = delete;
+
+    // Takes the object in under its name. Refused (and the object discarded) when the
+    // kind is not 0..3, does not match the object, or the name is taken in any map.
+    bool insert(int kind, std::unique_ptr<SpaceObject> object);
+
+    int count(int kind) const;
+    std::int32_t visibleCount() const { return visible_; }
+    bool exists(const std::string& name) const;
+    SpaceObject* find(const std::string& name) const;
+    void setVisible(const std::string& name, bool flag);
+
+    void resetCursor(int kind);
+    // The record under the cursor of that kind, then moves the cursor.
+    ObjectSummary step(int kind, bool forward);
+
+    // Draws every visible object: points, vectors, lines, planes, each in name order.
+    void drawAll() const;
+    void clear();
+
+    // Read access for writers and lists that walk a kind in name order.
+    const Map& objects(int kind) const { return maps_[kind]; }
+
+private:
+    static bool validKind(int kind) { return kind >= 0 && kind <= 3; }
+
+    std::array<Map, 4> maps_;
+    std::array<Map::const_iterator, 4> cursors_;
+    std::int32_t visible_ = 0;
+};

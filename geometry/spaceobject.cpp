@@ -1,0 +1,3 @@
+#include "geometry/spaceobject.h"
+
+SpaceObject::~SpaceObject() = default;
