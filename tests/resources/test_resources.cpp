@@ -205,8 +205,9 @@ void TestResources::messages_data() {
     QTest::addColumn<QString>("translation");
     for (auto it = sources.cbegin(); it != sources.cend(); ++it) {
         for (const TsMessage& m : it.value())
-            QTest::addRow("%s %s: %s", qPrintable(it.key()), qPrintable(m.context),
-                          qPrintable(m.source))
+            QTest::addRow(
+                "%s %s: %s", qPrintable(it.key()), qPrintable(m.context),
+                qPrintable(QString(m.source).replace(QLatin1Char('\n'), QLatin1String("\\n"))))
                 << it.key() << m.context << m.source << m.translation;
     }
 }
