@@ -15,7 +15,7 @@ const std::string resultName = "Intersection";
 
 IntersectionResult errorResult() {
     IntersectionResult result;
-    result.head.kind = intersection::error;
+    result.head.kind = intersection::errorKind;
     result.head.visible = true;
     result.head.name = "Err";
     return result;
@@ -156,7 +156,7 @@ IntersectionResult intersect(const ObjectStore& store, const std::string& first,
             return errorResult();
         SpaceObject relation;
         relation.parents = {a, b};
-        result.head.kind = intersection::relation;
+        result.head.kind = intersection::relationKind;
         result.head.visible = truth == 1;
         result.rows = describeObject(store, &relation);
         return result;

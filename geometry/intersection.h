@@ -15,12 +15,12 @@ struct IntersectionResult {
 };
 
 namespace intersection {
-constexpr int error = -1; // unknown name, unsupported pair, degenerate operand
-constexpr int empty = -2; // no common point
-constexpr int point = 0;
-constexpr int line = 2;
-constexpr int plane = 3;    // coincident planes
-constexpr int relation = 7; // head.visible carries the truth of the relation
+constexpr int errorKind = -1; // unknown name, unsupported pair, degenerate operand
+constexpr int emptyKind = -2; // no common point
+constexpr int pointKind = 0;
+constexpr int lineKind = 2;
+constexpr int planeKind = 3;    // coincident planes
+constexpr int relationKind = 7; // head.visible carries the truth of the relation
 } // namespace intersection
 
 // Two lines, a line and a plane or two planes give their intersection; a point with a
