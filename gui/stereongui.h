@@ -33,6 +33,10 @@ class QVBoxLayout;
 // The main window: menu buttons on both sides of a page area that shows one page at a time.
 class StereonGUI : public QWidget {
     Q_OBJECT
+    // The tests look at the pages and fields directly.
+    friend class TestStereonGUI;
+    friend class TestNoOpenGL;
+
 public:
     // Settings are kept in the program's directory (or the user's configuration folder when
     // that cannot be written); a non-empty `settingsFolder` puts them there instead.
