@@ -14,7 +14,7 @@ PACKAGES = g++ make cmake pkg-config \
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps fuzz-deps configure build test run asan-test clean
+.PHONY: deps fuzz-deps configure build test run asan-test icons clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -49,6 +49,10 @@ asan-test: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSTEREON_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 $(XVFB) ctest --output-on-failure -j $(JOBS)
+
+# Renders data/*.png again from data/icons/*.svg (needs librsvg2-bin; the PNGs are committed).
+icons:
+	sh data/icons/render.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
