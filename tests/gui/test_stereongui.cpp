@@ -27,6 +27,9 @@ private slots:
     void menuShortcuts();
     void englishTexts();
     void unknownLanguageKeepsEnglish();
+    void switchLanguage_data();
+    void switchLanguage();
+    void startInSlovak();
     void settingsWrittenAtExit();
     void optionGroups_data();
     void optionGroups();
@@ -204,6 +207,109 @@ void TestStereonGUI::unknownLanguageKeepsEnglish() {
     QCoreApplication::processEvents();
     QCOMPARE(window->settings.language, QStringLiteral("en"));
     QVERIFY(texts(*window).contains(QStringLiteral("New Point")));
+}
+
+void TestStereonGUI::switchLanguage_data() {
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("viewTitle");
+
+    const QStringList czech = {"Seznam",
+                               "Volby",
+                               "Průnik",
+                               "Vzdálenost",
+                               "Seznam objektů",
+                               "3D znázornění",
+                               "Nový bod",
+                               "Nová rovina",
+                               "Vypočítat průnik",
+                               "Načíst",
+                               "Uložit",
+                               "Zobrazit v okně",
+                               "Přidat bod",
+                               "Jméno:",
+                               "Souřadnice:",
+                               "Volba 1",
+                               "Bod 3:",
+                               "Vektor 2:",
+                               "Bod:",
+                               "Normálový vektor:",
+                               "Objekt 2:",
+                               "O Qt",
+                               "Jazyk:",
+                               "Čeština",
+                               "Angličtina",
+                               "Slovenština",
+                               "Při startu načíst poslední relaci",
+                               "Tento program používá open source ikony a Qt Framework"};
+    const QStringList slovak = {"Zoznam",
+                                "Voľby",
+                                "Prienik",
+                                "Vzdialenosť",
+                                "Zoznam objektov",
+                                "3D znázornenie",
+                                "Nový bod",
+                                "Nová priamka",
+                                "Vypočítať uhol",
+                                "Načítať",
+                                "Uložiť",
+                                "Zobraziť v okne",
+                                "Pridať vektor",
+                                "Meno:",
+                                "Súradnice:",
+                                "Voľba 4",
+                                "Bod 1:",
+                                "Vektor:",
+                                "Normálový vektor:",
+                                "Objekt 1:",
+                                "O Qt",
+                                "Jazyk:",
+                                "Slovenčina",
+                                "Pri štarte načítať poslednú reláciu"};
+    const QStringList english = {"List",           "Options",   "New Point", "Option 1", "Point 1:",
+                                 "Normal Vector:", "Language:", "Czech",     "Slovak"};
+    QTest::newRow("English to Czech")
+        << QByteArray("en\n1\n") << 0 << "cs" << czech << QString::fromUtf8("OpenGL 3D znázornění");
+    QTest::newRow("English to Slovak") << QByteArray("en\n1\n") << 2 << "sk" << slovak
+                                       << QString::fromUtf8("OpenGL 3D znázornenie");
+    QTest::newRow("Czech to Slovak") << QByteArray("cs\n1\n") << 2 << "sk" << slovak
+                                     << QString::fromUtf8("OpenGL 3D znázornenie");
+    QTest::newRow("Czech to English")
+        << QByteArray("cs\n1\n") << 1 << "en" << english << "OpenGL 3D Demonstration";
+    QTest::newRow("Slovak to English")
+        << QByteArray("sk\n1\n") << 1 << "en" << english << "OpenGL 3D Demonstration";
+}
+
+void TestStereonGUI::switchLanguage() {
+    QFETCH(QByteArray, start);
+    QFETCH(int, choice);
+    QFETCH(QString, language);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, viewTitle);
+
+    auto window = makeWindow(start);
+    window->languageCombo->setCurrentIndex(choice);
+    QCoreApplication::processEvents();
+    QCOMPARE(window->settings.language, language);
+    const QStringList shown = texts(*window);
+    for (const QString& text : expected)
+        QVERIFY2(shown.contains(text), qPrintable(text));
+    if (window->glWidget)
+        QCOMPARE(window->glWidget->windowTitle(), viewTitle);
+    // Setting a text must not cost a button its shortcut.
+    QCOMPARE(window->menuButtons[3]->shortcut(), QKeySequence(Qt::Key_F4));
+    QCOMPARE(window->saveButton->shortcut(), QKeySequence(QKeySequence::Save));
+}
+
+void TestStereonGUI::startInSlovak() {
+    auto window = makeWindow("sk\n0C:/a.zdr\n");
+    QCOMPARE(window->languageCombo->currentIndex(), 2);
+    QVERIFY(!window->loadLastCheck->isChecked());
+    const QStringList shown = texts(*window);
+    QVERIFY(shown.contains(QStringLiteral("Zoznam objektov")));
+    QVERIFY(!shown.contains(QStringLiteral("List of Objects")));
 }
 
 void TestStereonGUI::settingsWrittenAtExit() {
