@@ -33,6 +33,7 @@ private slots:
     void settingsWrittenAtExit();
     void optionGroups_data();
     void optionGroups();
+    void returnKeyChains();
 
 private:
     // A window whose settings file starts with `settingsFile` in a fresh folder.
@@ -360,6 +361,39 @@ void TestStereonGUI::optionGroups() {
     }
     for (int i = 0; i < groups.size(); ++i)
         QCOMPARE(groups[i]->isChecked(), i == checked);
+}
+
+void TestStereonGUI::returnKeyChains() {
+    auto window = makeWindow("en\n1\n");
+    StereonGUI& w = *window;
+    auto pressReturn = [](QLineEdit* edit, const QString& text) {
+        edit->setText(text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    };
+    QTest::mouseClick(w.menuButtons[3], Qt::LeftButton);
+    const std::pair<QLineEdit*, QLineEdit*> pointChain[] = {{w.pointName, w.pointX},
+                                                            {w.pointX, w.pointY},
+                                                            {w.pointY, w.pointZ},
+                                                            {w.pointZ, w.pointName}};
+    for (const auto& [from, to] : pointChain) {
+        pressReturn(from, QStringLiteral("1"));
+        QCOMPARE(w.focusWidget(), to);
+    }
+    QTest::mouseClick(w.menuButtons[4], Qt::LeftButton);
+    pressReturn(w.vectorName, QStringLiteral("u"));
+    QCOMPARE(w.focusWidget(), w.vectorX);
+    pressReturn(w.vectorZ, QStringLiteral("2"));
+    QCOMPARE(w.focusWidget(), w.vectorName);
+
+    // The D field takes the focus only while its option is chosen.
+    QTest::mouseClick(w.menuButtons[6], Qt::LeftButton);
+    pressReturn(w.surfaceName, QStringLiteral("S1"));
+    QCOMPARE(w.focusWidget(), w.surfaceName);
+    QTest::keyClick(w.surfaceOptions[2], Qt::Key_Space);
+    pressReturn(w.surfaceName, QStringLiteral("S1"));
+    QCOMPARE(w.focusWidget(), w.surfaceD);
+    pressReturn(w.surfaceD, QStringLiteral("3"));
+    QCOMPARE(w.focusWidget(), w.surfaceName);
 }
 
 QTEST_MAIN(TestStereonGUI)
