@@ -51,7 +51,7 @@ asan-test: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 $(XVFB) ctest --output-on-failure -j $(JOBS)
 
 # libFuzzer on the session reader for FUZZ_SECONDS, over a copy of the seed corpus in
-# tests/data; any crash, sanitizer report, leak, hang or memory blow-up fails.
+# tests/data and the example sessions; any crash, sanitizer report, leak, hang or memory blow-up fails.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_FLAGS    = -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined \
@@ -65,7 +65,7 @@ $(FUZZ_BUILD)/fuzz_sessionreader: $(FUZZ_SOURCES) $(wildcard geometry/*.h sessio
 fuzz: fuzz-deps
 	$(MAKE) --no-print-directory $(FUZZ_BUILD)/fuzz_sessionreader
 	rm -rf $(FUZZ_BUILD)/corpus && mkdir -p $(FUZZ_BUILD)/corpus
-	cp tests/data/*.zdr $(FUZZ_BUILD)/corpus/
+	cp tests/data/*.zdr $(wildcard examples/*.zdr) $(FUZZ_BUILD)/corpus/
 	TMPDIR=$$([ -d /dev/shm ] && echo /dev/shm || echo /tmp) \
 	  $(FUZZ_BUILD)/fuzz_sessionreader -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	  -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 \

@@ -87,6 +87,8 @@ bool appendLine(std::string& out, int kind, const SpaceObject& object) {
 
 bool writeSession(const ObjectStore& store, const std::string& path) {
     std::string content;
+    content.reserve(64 * static_cast<std::size_t>(store.count(0) + store.count(1) + store.count(2) +
+                                                  store.count(3)));
     {
         const CNumericLocale cLocale;
         for (int kind = 0; kind <= 3; ++kind)
