@@ -14,7 +14,7 @@ PACKAGES = g++ make cmake pkg-config \
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps fuzz-deps configure build test run asan-test fuzz clean
+.PHONY: deps fuzz-deps configure build test run asan-test icons fuzz clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -50,8 +50,13 @@ asan-test: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 $(XVFB) ctest --output-on-failure -j $(JOBS)
 
+# Renders data/*.png again from data/icons/*.svg (needs librsvg2-bin; the PNGs are committed).
+icons:
+	sh data/icons/render.sh
+
 # libFuzzer on the session reader for FUZZ_SECONDS, over a copy of the seed corpus in
-# tests/data and the example sessions; any crash, sanitizer report, leak, hang or memory blow-up fails.
+# tests/data and the example sessions; any crash, sanitizer report, leak, hang or memory
+# blow-up fails.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_FLAGS    = -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined \

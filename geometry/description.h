@@ -1,0 +1,29 @@
+#pragma once
+
+#include "geometry/objectstore.h"
+#include "geometry/objectsummary.h"
+#include "geometry/point.h"
+#include "geometry/vector.h"
+
+#include <string>
+#include <vector>
+
+// Record kinds of a description list: 0..3 a parent point, vector, line or plane,
+// 4 the parametric equation, 5 the general equation, 6 the plane's normal vector.
+namespace describe {
+constexpr int parametricEquation = 4;
+constexpr int generalEquation = 5;
+constexpr int normalVector = 6;
+} // namespace describe
+
+// The equation records of the object (line: parametric; plane: general, then
+// parametric), then one record per parent in parent order. Null gives an empty list.
+std::vector<ObjectSummary> describeObject(const ObjectStore& store, const SpaceObject* object);
+std::vector<ObjectSummary> describeObjectByName(const ObjectStore& store, const std::string& name);
+
+// "{x= 1; y= +3k; z= -2 -1k; }": axes whose values are all zero are left out.
+std::string lineEquation(const Point& P, const Vector& V);
+// As the line's, with a "k" term for v and an "l" term for u.
+std::string planeParametricEquation(const Point& P, const Vector& u, const Vector& v);
+// "1x +2y -3z +4 = 0".
+std::string planeGeneralEquation(const Vector& n, double d);
