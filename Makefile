@@ -9,12 +9,12 @@ PACKAGES = g++ make cmake pkg-config \
            qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev \
            qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
            libgl-dev libglu1-mesa-dev libgl1-mesa-dri \
-           xvfb xauth fonts-dejavu-core
+           xvfb xauth fonts-dejavu-core locales
 # Only for the fuzzing run of CI (`make fuzz`).
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps fuzz-deps configure build test run asan-test clean
+.PHONY: deps fuzz-deps configure build test run asan-test icons fuzz clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -50,5 +50,31 @@ asan-test: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 $(XVFB) ctest --output-on-failure -j $(JOBS)
 
+# Renders data/*.png again from data/icons/*.svg (needs librsvg2-bin; the PNGs are committed).
+icons:
+	sh data/icons/render.sh
+
+# libFuzzer on the session reader for FUZZ_SECONDS, over a copy of the seed corpus in
+# tests/data and the example sessions; any crash, sanitizer report, leak, hang or memory
+# blow-up fails.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_FLAGS    = -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined \
+                -fno-sanitize-recover=all -fno-omit-frame-pointer -I.
+FUZZ_SOURCES  = $(wildcard geometry/*.cpp session/*.cpp) tests/fuzz/fuzz_sessionreader.cpp
+
+$(FUZZ_BUILD)/fuzz_sessionreader: $(FUZZ_SOURCES) $(wildcard geometry/*.h session/*.h)
+	mkdir -p $(FUZZ_BUILD)
+	clang++ $(FUZZ_FLAGS) $(FUZZ_SOURCES) -o $@
+
+fuzz: fuzz-deps
+	$(MAKE) --no-print-directory $(FUZZ_BUILD)/fuzz_sessionreader
+	rm -rf $(FUZZ_BUILD)/corpus && mkdir -p $(FUZZ_BUILD)/corpus
+	cp tests/data/*.zdr $(wildcard examples/*.zdr) $(FUZZ_BUILD)/corpus/
+	TMPDIR=$$([ -d /dev/shm ] && echo /dev/shm || echo /tmp) \
+	  $(FUZZ_BUILD)/fuzz_sessionreader -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	  -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -70,8 +70,8 @@ ObjectSummary parentRecord(const SpaceObject* described, const SpaceObject* pare
     record.x = c.x();
     record.y = c.y();
     record.z = c.z();
-    // Only a vector can be the plane's normal; a point at the same coordinates is a point.
-    if (record.kind == 1 && described->type() == 3) {
+    // Any point or vector parent at the coordinates of the plane's normal is listed as it.
+    if (described->type() == 3) {
         const vector4D& n = static_cast<const surface*>(described)->normal.coordinates;
         if (nearlyEqual(c.x(), n.x()) && nearlyEqual(c.y(), n.y()) && nearlyEqual(c.z(), n.z()))
             record.kind = describe::normalVector;

@@ -1,12 +1,15 @@
 #include "geometry/numberformat.h"
 
-#include <cstdio>
-#include <cstring>
+#include <locale>
+#include <sstream>
 
 std::string formatNumber(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%g", value);
-    std::string out(text);
+    // A stream with the classic locale: the window sets the process locale from the
+    // environment, and a Czech one would otherwise print a decimal comma.
+    std::ostringstream stream;
+    stream.imbue(std::locale::classic());
+    stream << value;
+    std::string out = stream.str();
     const std::string::size_type e = out.find('e');
     if (e == std::string::npos || e + 2 > out.size())
         return out;

@@ -100,7 +100,7 @@ void TestDescription::generalEquations() {
 
 void TestDescription::planeRecords() {
     ObjectStore store;
-    // A sits at the coordinates of the plane's normal, and is still listed as a point.
+    // A sits at the coordinates of the plane's normal, so it is listed as the normal too.
     Point* a = file(store, "A", Point(0, 0, 1), true);
     Point* b = file(store, "B", Point(1, 0, 1), false);
     Point* c = file(store, "C", Point(0, 1, 1), true);
@@ -120,7 +120,7 @@ void TestDescription::planeRecords() {
     QCOMPARE(records[1].kind, 4);
     QCOMPARE(QString::fromStdString(records[1].name),
              QString::fromStdString(planeParametricEquation(s->point, s->u, s->v)));
-    const int kinds[] = {1, 6, 0, 0, 0};
+    const int kinds[] = {1, 6, 6, 0, 0};
     const char* names[] = {"v_S", "n_S", "A", "B", "C"};
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(records[2 + i].kind, kinds[i]);

@@ -1,0 +1,250 @@
+#include "geometry/construction.h"
+
+#include "geometry/auxiliaryname.h"
+#include "geometry/intersection.h"
+#include "geometry/line.h"
+#include "geometry/numeric.h"
+#include "geometry/surface.h"
+#include "geometry/truedistance.h"
+#include "geometry/usability.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+bool refuse(Refusal* why, Refusal reason) {
+    if (why)
+        *why = reason;
+    return false;
+}
+
+// Every operand must be in the store and the new name free in every map. All later
+// refusals happen before the first object is filed, so a refusal changes nothing.
+Refusal checkNames(const ObjectStore& store, std::initializer_list<std::string> operands,
+                   const std::string& name) {
+    for (const std::string& operand : operands)
+        if (!store.exists(operand))
+            return Refusal::UnknownName;
+    return store.exists(name) ? Refusal::NameTaken : Refusal::None;
+}
+
+const vector4D& coordinatesOf(const SpaceObject* p) {
+    return static_cast<const Point*>(p)->coordinates;
+}
+
+// A hidden companion: a geometry-only copy, invisible, under a free name.
+template <class T>
+SpaceObject* fileHidden(ObjectStore& store, const T& geometry, const std::string& base) {
+    auto object = std::make_unique<T>(geometry);
+    object->name = auxiliaryName(store, base);
+    SpaceObject* filed = object.get();
+    store.insert(filed->type(), std::move(object));
+    return filed;
+}
+
+bool fileVisible(ObjectStore& store, std::unique_ptr<SpaceObject> object, const std::string& name,
+                 std::vector<SpaceObject*> parents, Refusal* why) {
+    object->name = name;
+    object->visible = true;
+    object->parents = std::move(parents);
+    const int kind = object->type();
+    store.insert(kind, std::move(object));
+    if (why)
+        *why = Refusal::None;
+    return true;
+}
+
+template <class T>
+bool createFromCoordinates(ObjectStore& store, double x, double y, double z,
+                           const std::string& name, Refusal* why) {
+    if (store.exists(name))
+        return refuse(why, Refusal::NameTaken);
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z))
+        return refuse(why, Refusal::Degenerate);
+    return fileVisible(store, std::make_unique<T>(x, y, z), name, {}, why);
+}
+
+// The plane's u and v as hidden companions "u_" + name and "v_" + name, v first.
+std::vector<SpaceObject*> fileSpanning(ObjectStore& store, const surface& plane,
+                                       const std::string& name) {
+    SpaceObject* v = fileHidden(store, plane.v, joinText("v_", name));
+    SpaceObject* u = fileHidden(store, plane.u, joinText("u_", name));
+    return {v, u};
+}
+
+} // namespace
+
+bool createPoint(ObjectStore& store, double x, double y, double z, const std::string& name,
+                 Refusal* why) {
+    return createFromCoordinates<Point>(store, x, y, z, name, why);
+}
+
+bool createVector(ObjectStore& store, double x, double y, double z, const std::string& name,
+                  Refusal* why) {
+    return createFromCoordinates<Vector>(store, x, y, z, name, why);
+}
+
+bool createVectorFromPoints(ObjectStore& store, const std::string& first, const std::string& second,
+                            const std::string& name, Refusal* why) {
+    if (const Refusal r = checkNames(store, {first, second}, name); r != Refusal::None)
+        return refuse(why, r);
+    SpaceObject* a = store.find(first);
+    SpaceObject* b = store.find(second);
+    if (a->type() != 0 || b->type() != 0)
+        return refuse(why, Refusal::WrongKinds);
+    if (!isUsable(a) || !isUsable(b))
+        return refuse(why, Refusal::Degenerate);
+    auto vector = std::make_unique<Vector>(coordinatesOf(b) - coordinatesOf(a));
+    return fileVisible(store, std::move(vector), name, {a, b}, why);
+}
+
+bool createLine(ObjectStore& store, const std::string& first, const std::string& second,
+                const std::string& name, Refusal* why) {
+    if (const Refusal r = checkNames(store, {first, second}, name); r != Refusal::None)
+        return refuse(why, r);
+    SpaceObject* a = store.find(first);
+    SpaceObject* b = store.find(second);
+    const bool twoPoints = a->type() == 0 && b->type() == 0;
+    auto result = std::make_unique<line>();
+    if (twoPoints)
+        result->setLine(*static_cast<Point*>(a), Vector(coordinatesOf(b) - coordinatesOf(a)));
+    else if (a->type() == 0 && b->type() == 1)
+        result->setLine(*static_cast<Point*>(a), *static_cast<Vector*>(b));
+    else if (a->type() == 1 && b->type() == 0)
+        result->setLine(*static_cast<Point*>(b), *static_cast<Vector*>(a));
+    else
+        return refuse(why, Refusal::WrongKinds);
+    if (!result->isValid())
+        return refuse(why, Refusal::Degenerate);
+
+    std::vector<SpaceObject*> parents{a, b};
+    if (twoPoints)
+        parents.insert(parents.begin(),
+                       fileHidden(store, result->direction, joinText(name, "_sv")));
+    return fileVisible(store, std::move(result), name, std::move(parents), why);
+}
+
+bool createSurfaceFromPointAndNormal(ObjectStore& store, const std::string& first,
+                                     const std::string& second, const std::string& name,
+                                     Refusal* why) {
+    if (const Refusal r = checkNames(store, {first, second}, name); r != Refusal::None)
+        return refuse(why, r);
+    SpaceObject* a = store.find(first);
+    SpaceObject* b = store.find(second);
+    const bool pointFirst = a->type() == 0 && b->type() == 1;
+    if (!pointFirst && !(a->type() == 1 && b->type() == 0))
+        return refuse(why, Refusal::WrongKinds);
+    const auto* point = static_cast<const Point*>(pointFirst ? a : b);
+    const auto* normal = static_cast<const Vector*>(pointFirst ? b : a);
+    auto plane = std::make_unique<surface>();
+    plane->setPlane(*normal, *point);
+    if (!plane->isValid())
+        return refuse(why, Refusal::Degenerate);
+
+    std::vector<SpaceObject*> parents = fileSpanning(store, *plane, name);
+    parents.insert(parents.end(), {a, b});
+    return fileVisible(store, std::move(plane), name, std::move(parents), why);
+}
+
+bool createSurfaceFromThree(ObjectStore& store, const std::string& first, const std::string& second,
+                            const std::string& third, const std::string& name, Refusal* why) {
+    if (const Refusal r = checkNames(store, {first, second, third}, name); r != Refusal::None)
+        return refuse(why, r);
+    SpaceObject* a = store.find(first);
+    SpaceObject* b = store.find(second);
+    SpaceObject* c = store.find(third);
+    const auto vectorOf = [](const SpaceObject* o) { return *static_cast<const Vector*>(o); };
+    const int kinds = a->type() * 100 + b->type() * 10 + c->type();
+    const bool threePoints = kinds == 0;
+    // The plane is spanned by "along" then "across" through "at".
+    Vector along, across;
+    const SpaceObject* at = nullptr;
+    if (threePoints) {
+        along = Vector(coordinatesOf(b) - coordinatesOf(a));
+        across = Vector(coordinatesOf(c) - coordinatesOf(b));
+        at = a;
+    } else if (kinds == 110) {
+        along = vectorOf(b);
+        across = vectorOf(a);
+        at = c;
+    } else if (kinds == 101) {
+        along = vectorOf(c);
+        across = vectorOf(a);
+        at = b;
+    } else if (kinds == 11) {
+        along = vectorOf(c);
+        across = vectorOf(b);
+        at = a;
+    } else {
+        return refuse(why, Refusal::WrongKinds);
+    }
+    if (parallelDirections(along.coordinates, across.coordinates))
+        return refuse(why, Refusal::Degenerate);
+    auto plane = std::make_unique<surface>();
+    plane->setPlane(along, across, *static_cast<const Point*>(at));
+    if (!plane->isValid())
+        return refuse(why, Refusal::Degenerate);
+
+    std::vector<SpaceObject*> parents;
+    if (threePoints)
+        parents = fileSpanning(store, *plane, name);
+    parents.push_back(fileHidden(store, plane->normal, joinText("n_", name)));
+    parents.insert(parents.end(), {a, b, c});
+    return fileVisible(store, std::move(plane), name, std::move(parents), why);
+}
+
+bool createSurfaceFromEquation(ObjectStore& store, const std::string& vector, double d,
+                               const std::string& name, Refusal* why) {
+    if (const Refusal r = checkNames(store, {vector}, name); r != Refusal::None)
+        return refuse(why, r);
+    SpaceObject* normal = store.find(vector);
+    if (normal->type() != 1)
+        return refuse(why, Refusal::WrongKinds);
+    auto plane = std::make_unique<surface>();
+    plane->setPlane(*static_cast<const Vector*>(normal), d);
+    if (!plane->isValid())
+        return refuse(why, Refusal::Degenerate);
+
+    std::vector<SpaceObject*> parents = fileSpanning(store, *plane, name);
+    parents.push_back(fileHidden(store, plane->point, joinText("B_", name)));
+    parents.push_back(normal);
+    return fileVisible(store, std::move(plane), name, std::move(parents), why);
+}
+
+bool createIntersection(ObjectStore& store, const std::string& first, const std::string& second,
+                        const std::string& name, Refusal* why) {
+    if (const Refusal r = checkNames(store, {first, second}, name); r != Refusal::None)
+        return refuse(why, r);
+    const SpaceObject* a = store.find(first);
+    const SpaceObject* b = store.find(second);
+    std::unique_ptr<SpaceObject> result;
+    if (a->type() == 2 && b->type() == 2)
+        result = intersectLines(a, b);
+    else if (a->type() == 2 && b->type() == 3)
+        result = intersectLineSurface(a, b);
+    else if (a->type() == 3 && b->type() == 2)
+        result = intersectLineSurface(b, a);
+    else if (a->type() == 3 && b->type() == 3)
+        result = intersectSurfaces(a, b);
+    else
+        return refuse(why, Refusal::WrongKinds);
+    if (!result || result->type() == -2)
+        return refuse(why, Refusal::Degenerate);
+
+    std::vector<SpaceObject*> parents;
+    if (result->type() == 2) {
+        const auto* l = static_cast<const line*>(result.get());
+        parents.push_back(fileHidden(store, l->direction, joinText("v_", name)));
+        parents.push_back(fileHidden(store, l->point, joinText("P_", name)));
+    } else if (result->type() == 3) {
+        const auto* s = static_cast<const surface*>(result.get());
+        const std::vector<SpaceObject*> vu = fileSpanning(store, *s, name);
+        SpaceObject* n = fileHidden(store, s->normal, joinText("n_", name));
+        parents = {n, vu[1], vu[0], fileHidden(store, s->point, joinText("P_", name))};
+    }
+    return fileVisible(store, std::move(result), name, std::move(parents), why);
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// Whether an OpenGL context can be created and made current on this platform. Without one
+// an OpenGL widget would bring the program down, so the window asks once at start-up.
+bool openGLAvailable();

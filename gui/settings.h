@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The two-line settings file "settings.cfg": the language code, then the load-last-session
+// flag ("0" or "1") followed directly by the path of the last session.
+class Settings {
+public:
+    // The file lives in `folder`; when that folder cannot be written, in `fallbackFolder`.
+    Settings(const QString& folder, const QString& fallbackFolder);
+
+    // The program's own places: its directory, else the user's configuration folder.
+    static Settings forApplication();
+
+    // Reads the file, creating it on the first start with the language of `system`.
+    void read(const QLocale& system = QLocale::system());
+    // Writes the file; a file that cannot be written is left as it is.
+    void write() const;
+
+    // Where the file is read and written; empty when neither folder can hold it.
+    const QString& filePath() const { return filePath_; }
+
+    QString language;
+    QString lastSession;
+    bool loadLastSession = true;
+
+private:
+    QString filePath_;
+};

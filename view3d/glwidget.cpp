@@ -1,0 +1,3 @@
+#include "view3d/glwidget.h"
+
+GLWidget::GLWidget(QWidget* parent) : QOpenGLWidget(parent) {}

@@ -1,0 +1,10 @@
+#include "widgets/checkgroup.h"
+
+CheckGroup::CheckGroup(int index, QWidget* parent) : QGroupBox(parent), index_(index) {
+    setCheckable(true);
+    connect(this, &QGroupBox::clicked, this, &CheckGroup::click);
+}
+
+void CheckGroup::click(bool checked) {
+    emit clicked(checked, index_);
+}

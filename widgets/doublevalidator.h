@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDoubleValidator>
+
+// Refuses every keystroke that would leave a number half-typed, except the few starts of a
+// number ("", ".", "-" ...) and inputs with too many decimals.
+class DoubleValidator : public QDoubleValidator {
+    Q_OBJECT
+public:
+    using QDoubleValidator::QDoubleValidator;
+
+    State validate(QString& input, int& pos) const override;
+};
