@@ -1,7 +1,6 @@
 #include "view3d/glwidget.h"
 
 #include "geometry/objectstore.h"
-#include "view3d/objectdrawing.h"
 #include "view3d/scenegeometry.h"
 
 #include <QCoreApplication>
@@ -113,8 +112,8 @@ bool GLWidget::contextUsable() const {
 void GLWidget::initializeGL() {
     if (!contextUsable())
         return;
-    // A new top-level window (detaching, re-embedding) brings a new context: the lists
-    // of the old one go with it and are built again here.
+    // A new top-level window (detaching, re-embedding) brings a new context: the axes
+    // list of the old one goes with it and is built again here.
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &GLWidget::releaseGL,
             Qt::UniqueConnection);
 
@@ -130,7 +129,6 @@ void GLWidget::initializeGL() {
     emitSegments(scene::tickSegments());
     glEndList();
 
-    drawing_ = std::make_unique<ObjectDrawing>();
     glReady_ = true;
 }
 
@@ -138,7 +136,6 @@ void GLWidget::releaseGL() {
     if (!glReady_)
         return;
     makeCurrent();
-    drawing_.reset();
     glDeleteLists(axesList_, 1);
     axesList_ = 0;
     glReady_ = false;
@@ -197,8 +194,9 @@ void GLWidget::drawObjects() {
     if (!store_)
         return;
     ObjectDrawer* previous = objectDrawer();
-    setObjectDrawer(drawing_.get());
+    setObjectDrawer(&drawing_);
     store_->drawAll();
+    drawing_.flush();
     setObjectDrawer(previous);
 }
 

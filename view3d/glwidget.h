@@ -1,13 +1,11 @@
 #pragma once
 
 #include "view3d/camera.h"
+#include "view3d/objectdrawing.h"
 
 #include <QElapsedTimer>
 #include <QOpenGLWidget>
 
-#include <memory>
-
-class ObjectDrawing;
 class ObjectStore;
 class QTimer;
 
@@ -79,7 +77,7 @@ private:
     double zFar_ = 100.0;
 
     const ObjectStore* store_ = nullptr;
-    std::unique_ptr<ObjectDrawing> drawing_;
+    ObjectDrawing drawing_;
     unsigned axesList_ = 0;
     bool glReady_ = false;
 };

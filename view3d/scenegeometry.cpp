@@ -85,6 +85,14 @@ std::optional<Patch> patchGeometry(const Vec3& point, const Vec3& u, const Vec3&
     return patch;
 }
 
+Vec3 rotated(const Vec3& v, double degrees, const Vec3& axis) {
+    const Vec3 k = unit(axis);
+    const double a = degrees / degreesPerRadian;
+    const Vec3 kxv{k.y * v.z - k.z * v.y, k.z * v.x - k.x * v.z, k.x * v.y - k.y * v.x};
+    const double kv = k.x * v.x + k.y * v.y + k.z * v.z;
+    return v * std::cos(a) + kxv * std::sin(a) + k * (kv * (1.0 - std::cos(a)));
+}
+
 Mesh sphereMesh() {
     // Rings as far apart in latitude as the segments are in longitude (18 degrees).
     const int rings = sphereSegments / 2;

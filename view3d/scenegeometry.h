@@ -16,7 +16,8 @@ struct Segment {
     Vec3 to;
 };
 
-// Triangles over shared vertices; normals (one per vertex) only for lit meshes.
+// Triangles over shared vertices, counter-clockwise seen from outside; normals (one per
+// vertex) only for lit meshes.
 struct Mesh {
     std::vector<Vec3> vertices;
     std::vector<Vec3> normals;
@@ -65,6 +66,9 @@ std::optional<Segment> lineSegment(const Vec3& point, const Vec3& direction);
 // positive octant so every plane faces the light the same way.
 std::optional<Patch> patchGeometry(const Vec3& point, const Vec3& u, const Vec3& v,
                                    const Vec3& normal);
+
+// v turned by degrees about axis, counter-clockwise as glRotated turns it.
+Vec3 rotated(const Vec3& v, double degrees, const Vec3& axis);
 
 Mesh sphereMesh();
 Mesh coneMesh();

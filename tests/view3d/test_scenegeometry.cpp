@@ -14,21 +14,28 @@ namespace {
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 
-// Rodrigues' rotation of v by degrees about axis.
-Vec3 rotated(const Vec3& v, double degrees, const Vec3& axis) {
-    const Vec3 k = axis * (1.0 / axis.length());
-    const double a = degrees * 3.14159265358979323846 / 180.0;
-    const Vec3 kxv{k.y * v.z - k.z * v.y, k.z * v.x - k.x * v.z, k.x * v.y - k.y * v.x};
-    const double kv = k.x * v.x + k.y * v.y + k.z * v.z;
-    return v * std::cos(a) + kxv * std::sin(a) + k * (kv * (1.0 - std::cos(a)));
-}
-
 #define COMPARE_POINT(v, ex, ey, ez)                                                               \
     do {                                                                                           \
         COMPARE_CLOSE((v).x, (ex));                                                                \
         COMPARE_CLOSE((v).y, (ey));                                                                \
         COMPARE_CLOSE((v).z, (ez));                                                                \
     } while (0)
+
+// Every triangle turns counter-clockwise seen from outside, as culling expects: its
+// normal points away from an inner point.
+bool woundOutwards(const scene::Mesh& mesh, const Vec3& inside) {
+    for (size_t t = 0; t + 2 < mesh.triangles.size(); t += 3) {
+        const Vec3& a = mesh.vertices[mesh.triangles[t]];
+        const Vec3 ab = mesh.vertices[mesh.triangles[t + 1]] - a;
+        const Vec3 ac = mesh.vertices[mesh.triangles[t + 2]] - a;
+        const Vec3 n{ab.y * ac.z - ab.z * ac.y, ab.z * ac.x - ab.x * ac.z,
+                     ab.x * ac.y - ab.y * ac.x};
+        const Vec3 out = a - inside;
+        if (n.x * out.x + n.y * out.y + n.z * out.z <= 0.0)
+            return false;
+    }
+    return true;
+}
 
 bool hasXTickAt(const std::vector<scene::Segment>& ticks, double x) {
     return std::any_of(ticks.begin(), ticks.end(), [x](const scene::Segment& s) {
@@ -56,6 +63,8 @@ private slots:
     void patchNormalFoldsIntoPositiveOctant();
     void degeneratePatchDrawsNothing_data();
     void degeneratePatchDrawsNothing();
+    void rotationMatchesGlRotate_data();
+    void rotationMatchesGlRotate();
     void sphereIsClosedAndOutward();
     void coneSitsOnTheYAxis();
 };
@@ -98,7 +107,7 @@ void TestSceneGeometry::arrowEndsAtTip() {
     const Vec3 tip = start + c;
     QVERIFY(arrow->tip == tip);
     // The cone's apex (0, 0.2, 0), turned and moved, is the tip.
-    const Vec3 apex = arrow->headBase + rotated({0, 0.2, 0}, arrow->angle, arrow->axis);
+    const Vec3 apex = arrow->headBase + scene::rotated({0, 0.2, 0}, arrow->angle, arrow->axis);
     COMPARE_POINT(apex, tip.x, tip.y, tip.z);
     // The shaft runs from the start to the head's base, backwards when c is short.
     QVERIFY(arrow->shaftEnd == arrow->headBase);
@@ -209,6 +218,27 @@ void TestSceneGeometry::degeneratePatchDrawsNothing() {
     QVERIFY(!scene::patchGeometry(point, u, v, normal));
 }
 
+void TestSceneGeometry::rotationMatchesGlRotate_data() {
+    QTest::addColumn<Vec3>("v");
+    QTest::addColumn<double>("degrees");
+    QTest::addColumn<Vec3>("axis");
+    QTest::addColumn<Vec3>("expected");
+    QTest::newRow("x by 90 about z") << Vec3{1, 0, 0} << 90.0 << Vec3{0, 0, 1} << Vec3{0, 1, 0};
+    QTest::newRow("y by 90 about x") << Vec3{0, 1, 0} << 90.0 << Vec3{2, 0, 0} << Vec3{0, 0, 1};
+    QTest::newRow("y by 180 about x") << Vec3{0, 1, 0} << 180.0 << Vec3{1, 0, 0} << Vec3{0, -1, 0};
+    QTest::newRow("on the axis") << Vec3{0, 0, 3} << 37.0 << Vec3{0, 0, 1} << Vec3{0, 0, 3};
+    QTest::newRow("120 about the diagonal")
+        << Vec3{1, 0, 0} << 120.0 << Vec3{1, 1, 1} << Vec3{0, 1, 0};
+}
+
+void TestSceneGeometry::rotationMatchesGlRotate() {
+    QFETCH(Vec3, v);
+    QFETCH(double, degrees);
+    QFETCH(Vec3, axis);
+    QFETCH(Vec3, expected);
+    COMPARE_POINT(scene::rotated(v, degrees, axis), expected.x, expected.y, expected.z);
+}
+
 void TestSceneGeometry::sphereIsClosedAndOutward() {
     const scene::Mesh mesh = scene::sphereMesh();
     QCOMPARE(mesh.normals.size(), mesh.vertices.size());
@@ -229,6 +259,7 @@ void TestSceneGeometry::sphereIsClosedAndOutward() {
     }
     COMPARE_CLOSE(lowest, -0.05);
     COMPARE_CLOSE(highest, 0.05);
+    QVERIFY(woundOutwards(mesh, {0, 0, 0}));
 }
 
 void TestSceneGeometry::coneSitsOnTheYAxis() {
@@ -244,6 +275,7 @@ void TestSceneGeometry::coneSitsOnTheYAxis() {
             QVERIFY(p == (Vec3{0, 0.2, 0}));
     }
     COMPARE_EXACT(top, 0.2);
+    QVERIFY(woundOutwards(mesh, {0, 0.05, 0}));
 }
 
 QTEST_APPLESS_MAIN(TestSceneGeometry)
