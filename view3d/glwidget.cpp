@@ -223,11 +223,26 @@ void GLWidget::drawOverlay() {
                 GL_TRUE ||
             wz < 0.0 || wz > 1.0)
             continue;
+        if (hiddenByScene(wx, wy, wz, viewport))
+            continue;
         painter.drawText(QPointF(wx / ratio, height() - wy / ratio), labels[axis]);
     }
     const QString hint = hintText();
     if (!hint.isEmpty())
         painter.drawText(hintX, hintY, hint);
+}
+
+// The painter ignores depth: a label that an object covers would show through it.
+bool GLWidget::hiddenByScene(double wx, double wy, double wz, const int* viewport) {
+    constexpr double tolerance = 1e-4;
+    const GLint x = GLint(wx);
+    const GLint y = GLint(wy);
+    if (x < viewport[0] || y < viewport[1] || x >= viewport[0] + viewport[2] ||
+        y >= viewport[1] + viewport[3])
+        return false;
+    GLfloat depth = 1.0f;
+    glReadPixels(x, y, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+    return depth < wz - tolerance;
 }
 
 QString GLWidget::hintText() {

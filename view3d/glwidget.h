@@ -60,6 +60,7 @@ private:
     void setFrameState();
     void drawObjects();
     void drawOverlay();
+    static bool hiddenByScene(double wx, double wy, double wz, const int* viewport);
     QString hintText();
     void askForScreenshot();
     void stopTimers();

@@ -80,6 +80,8 @@ private slots:
     void planeShowsGreenUnlessHidden_data();
     void planeShowsGreenUnlessHidden();
     void planeGreenAtCentre();
+    void planeHidesLabelBehindIt_data();
+    void planeHidesLabelBehindIt();
     void vectorPointingDownHasHeadBelow();
     void degenerateObjectsLeaveTheBackground();
     void frameEndsWithRepaintObjects();
@@ -253,6 +255,23 @@ void TestGLWidget::planeGreenAtCentre() {
     view->setCamera(camera);
     const QRgb c = frame().pixel(viewSize / 2, viewSize / 2);
     QVERIFY2(isGreen(c), qPrintable(QColor(c).name()));
+}
+
+void TestGLWidget::planeHidesLabelBehindIt_data() {
+    planeShowsGreenUnlessHidden_data();
+}
+
+void TestGLWidget::planeHidesLabelBehindIt() {
+    QFETCH(bool, visible);
+    QVERIFY(store.insert(3, planeZ1(visible)));
+    const QImage image = frame();
+    // "  X" sits on (2, 0, 0), behind the plane z = 1; its glyphs rise above the axis.
+    const QPoint anchor = screenOf(2, 0, 10);
+    int bright = 0;
+    for (int x = anchor.x(); x < anchor.x() + 30; ++x)
+        for (int y = anchor.y() - 12; y < anchor.y() - 2; ++y)
+            bright += qGray(image.pixel(x, y)) > 150 ? 1 : 0;
+    QVERIFY2(visible ? bright == 0 : bright > 5, qPrintable(QString::number(bright)));
 }
 
 void TestGLWidget::vectorPointingDownHasHeadBelow() {
