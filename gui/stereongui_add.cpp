@@ -54,11 +54,12 @@ void StereonGUI::objectAdded(QLabel* alert, const char* sentence, const QString&
     setRandName();
     if (glWidget && !glWidget->parent())
         repaintDrawer();
-    // The whole sentence links to the object; the name is shown and linked as typed.
-    QString target = name.toHtmlEscaped();
-    target.replace(QLatin1Char('\''), QLatin1String("&#39;"));
-    alert->setText(QStringLiteral("<a href='%1'>%2</a>")
-                       .arg(target, tr(sentence).arg(name).toHtmlEscaped()));
+    // The whole sentence links to the object. The link target is taken as written (the
+    // rich-text parser decodes no entities there), so only the quotes around it vary: a name
+    // with an apostrophe is quoted with double quotes.
+    const QChar quote = name.contains(QLatin1Char('\'')) ? QLatin1Char('"') : QLatin1Char('\'');
+    alert->setText(QStringLiteral("<a href=%1%2%1>%3</a>")
+                       .arg(quote, name, tr(sentence).arg(name).toHtmlEscaped()));
     alert->show();
     modified = true;
 }
@@ -92,12 +93,11 @@ void StereonGUI::addVector() {
         return;
     const QString name = vectorName->text();
     const bool byCoordinates = vectorOptions[0]->isChecked();
-    const bool added =
-        byCoordinates
-            ? createVector(*objectStore, vectorX->text().toDouble(), vectorY->text().toDouble(),
-                           vectorZ->text().toDouble(), bytes(name))
-            : createVectorFromPoints(*objectStore, operand(vectorPoint1), operand(vectorPoint2),
-                                     bytes(name));
+    const bool added = byCoordinates ? createVector(*objectStore, vectorX->text().toDouble(),
+                                                    vectorY->text().toDouble(),
+                                                    vectorZ->text().toDouble(), bytes(name))
+                                     : createVectorFromPoints(*objectStore, operand(vectorPoint1),
+                                                              operand(vectorPoint2), bytes(name));
     if (!added) {
         addFailed(vectorAlert, QT_TR_NOOP("Failed to add vector."), nullptr);
         return;
@@ -153,18 +153,17 @@ void StereonGUI::addSurface() {
         if (isZero(coordinatesOf(store, surfaceNormalOfPoint)))
             reason = QT_TR_NOOP("The normal vector is zero.");
     } else if (surfaceOptions[0]->isChecked()) {
-        added = createSurfaceFromThree(*objectStore, operand(surfacePoint1),
-                                       operand(surfacePoint2), operand(surfacePoint3),
-                                       bytes(name), &why);
+        added = createSurfaceFromThree(*objectStore, operand(surfacePoint1), operand(surfacePoint2),
+                                       operand(surfacePoint3), bytes(name), &why);
         const vector4D* a = coordinatesOf(store, surfacePoint1);
         const vector4D* b = coordinatesOf(store, surfacePoint2);
         const vector4D* c = coordinatesOf(store, surfacePoint3);
         if (a && b && c && parallelDirections(*b - *a, *c - *a))
             reason = QT_TR_NOOP("The points lie on one line.");
     } else {
-        added = createSurfaceFromThree(*objectStore, operand(surfaceVector1),
-                                       operand(surfaceVector2), operand(surfaceVectorsPoint),
-                                       bytes(name), &why);
+        added =
+            createSurfaceFromThree(*objectStore, operand(surfaceVector1), operand(surfaceVector2),
+                                   operand(surfaceVectorsPoint), bytes(name), &why);
         const vector4D* u = coordinatesOf(store, surfaceVector1);
         const vector4D* v = coordinatesOf(store, surfaceVector2);
         if (isZero(u) || isZero(v))

@@ -54,7 +54,8 @@ QString plainAlert(const QString& text) {
 
 QString StereonGUI::freshName(QChar letter) const {
     const auto taken = [this, letter](int n) {
-        return objectStore->exists(QStringLiteral("%1%2").arg(letter).arg(n).toUtf8().toStdString());
+        return objectStore->exists(
+            QStringLiteral("%1%2").arg(letter).arg(n).toUtf8().toStdString());
     };
     // As many draws as there are candidates; a crowded range then falls back to longer
     // numbers counted from 1000, so the search always ends.
@@ -114,8 +115,8 @@ void StereonGUI::setRandName() {
 void StereonGUI::nameExists(const QString&) {
     // The page's rule looks the name up (and keeps its nameTaken flag) itself.
     const std::pair<QWidget*, void (StereonGUI::*)()> rules[] = {
-        {pointPage, &StereonGUI::enableAddP},   {vectorPage, &StereonGUI::enableAddV},
-        {linePage, &StereonGUI::enableAddL},    {surfacePage, &StereonGUI::enableAddS},
+        {pointPage, &StereonGUI::enableAddP},     {vectorPage, &StereonGUI::enableAddV},
+        {linePage, &StereonGUI::enableAddL},      {surfacePage, &StereonGUI::enableAddS},
         {intersectPage, &StereonGUI::enableAddI},
     };
     for (const auto& [page, rule] : rules) {
@@ -159,9 +160,9 @@ void StereonGUI::enableAddV() {
     if (problem.isEmpty() && byPoints && sameText(vectorPoint1, vectorPoint2))
         problem = tr("Choose 2 different points.");
     const bool clear = showAlert(vectorAlert, problem);
-    const bool input =
-        byPoints ? selected(vectorPoint1) && selected(vectorPoint2)
-                 : validNumber(vectorX) && validNumber(vectorY) && validNumber(vectorZ);
+    const bool input = byPoints
+                           ? selected(vectorPoint1) && selected(vectorPoint2)
+                           : validNumber(vectorX) && validNumber(vectorY) && validNumber(vectorZ);
     addVectorButton->setEnabled(clear && input);
 }
 
@@ -190,8 +191,8 @@ void StereonGUI::enableAddS() {
     if (surfaceOptions[0]->isChecked())
         input = selected(surfacePoint1) && selected(surfacePoint2) && selected(surfacePoint3);
     else if (surfaceOptions[1]->isChecked())
-        input = selected(surfaceVector1) && selected(surfaceVector2) &&
-                selected(surfaceVectorsPoint);
+        input =
+            selected(surfaceVector1) && selected(surfaceVector2) && selected(surfaceVectorsPoint);
     else if (surfaceOptions[2]->isChecked())
         input = selected(surfaceNormal) && validNumber(surfaceD);
     else if (surfaceOptions[3]->isChecked())

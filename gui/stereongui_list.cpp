@@ -16,12 +16,17 @@
 namespace {
 
 // Which kinds of object each of the 21 pickers offers, in the order of objectCombos.
-enum Offer { PointName = 1, VectorName = 2, PointText = 4, VectorText = 8, LineText = 16,
-             SurfaceText = 32 };
+enum Offer {
+    PointName = 1,
+    VectorName = 2,
+    PointText = 4,
+    VectorText = 8,
+    LineText = 16,
+    SurfaceText = 32
+};
 constexpr int operandOffer[] = {
-    PointName,  PointName,  PointName,  PointName,  PointName, VectorName, PointName,
-    PointName,  PointName,  VectorName, VectorName, PointName, VectorName, VectorName,
-    PointName,
+    PointName, PointName, PointName, PointName, PointName, VectorName, PointName, PointName,
+    PointName, VectorName, VectorName, PointName, VectorName, VectorName, PointName,
     // intersection: points, lines and planes
     PointText | LineText | SurfaceText, PointText | LineText | SurfaceText,
     // angle: vectors, lines and planes
@@ -29,10 +34,9 @@ constexpr int operandOffer[] = {
     // distance: points and planes
     PointText | SurfaceText, PointText | SurfaceText};
 
-const char* const kindWords[] = {QT_TRANSLATE_NOOP("StereonGUI", "Point"),
-                                 QT_TRANSLATE_NOOP("StereonGUI", "Vector"),
-                                 QT_TRANSLATE_NOOP("StereonGUI", "Line"),
-                                 QT_TRANSLATE_NOOP("StereonGUI", "Surface")};
+const char* const kindWords[] = {
+    QT_TRANSLATE_NOOP("StereonGUI", "Point"), QT_TRANSLATE_NOOP("StereonGUI", "Vector"),
+    QT_TRANSLATE_NOOP("StereonGUI", "Line"), QT_TRANSLATE_NOOP("StereonGUI", "Surface")};
 
 QString kindWord(int kind) {
     return StereonGUI::tr(kindWords[kind]);
@@ -56,10 +60,10 @@ EntryInfo describeEntry(const ObjectStore& store, const std::vector<ObjectSummar
             break;
         case 1:
         case describe::normalVector:
-            info.lines.append(
-                {(record.kind == 1 ? kindWord(1) : StereonGUI::tr("Normal Vector")) +
-                     QLatin1Char(' ') + StereonGUI::vectorText(name, record.x, record.y, record.z),
-                 name, record.visible});
+            info.lines.append({(record.kind == 1 ? kindWord(1) : StereonGUI::tr("Normal Vector")) +
+                                   QLatin1Char(' ') +
+                                   StereonGUI::vectorText(name, record.x, record.y, record.z),
+                               name, record.visible});
             break;
         case 2:
         case 3: {
@@ -134,8 +138,8 @@ void StereonGUI::rebuildList() {
             if (!object->visible)
                 continue;
             const QString name = QString::fromUtf8(key);
-            const EntryInfo info = describeEntry(*objectStore, describeObject(*objectStore,
-                                                                              object.get()));
+            const EntryInfo info =
+                describeEntry(*objectStore, describeObject(*objectStore, object.get()));
             QString title = kindWord(kind) + QLatin1Char(' ');
             if (kind < 2) {
                 const vector4D& c = static_cast<const Point*>(object.get())->coordinates;

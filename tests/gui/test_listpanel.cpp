@@ -125,14 +125,13 @@ void TestListPanel::information_data() {
     QTest::newRow("plane with normal")
         << "T"
         << QStringList{"<b>Parametric equation:</b><br />{x= -1k -1l; y= -1k +1l; }",
-                       "Vector v_T (-1; -1; 0)", "Vector u_T (-1; 1; 0)",
-                       "Point A [0; 0; 0]", "Normal Vector u (0; 0; 1)"}
+                       "Vector v_T (-1; -1; 0)", "Vector u_T (-1; 1; 0)", "Point A [0; 0; 0]",
+                       "Normal Vector u (0; 0; 1)"}
         << true;
-    QTest::newRow("intersection line")
-        << "m"
-        << QStringList{"<b>Parametric equation:</b><br />{y= +2k; }", "Vector v_m (0; 2; 0)",
-                       "Point P_m [0; 0; 0]"}
-        << true;
+    QTest::newRow("intersection line") << "m"
+                                       << QStringList{"<b>Parametric equation:</b><br />{y= +2k; }",
+                                                      "Vector v_m (0; 2; 0)", "Point P_m [0; 0; 0]"}
+                                       << true;
 }
 
 void TestListPanel::information() {
@@ -183,9 +182,9 @@ void TestListPanel::combos() {
     const QStringList intersect{"Point A", "Point B", "Line p", "Surface S"};
     const QStringList angle{"Vector u", "Line p", "Surface S"};
     const QStringList distance{"Point A", "Point B", "Surface S"};
-    const QList<QStringList> expected{points,  points,    points,   points,   points,   vectors,
-                                      points,  points,    points,   vectors,  vectors,  points,
-                                      vectors, vectors,   points,   intersect, intersect, angle,
+    const QList<QStringList> expected{points,  points,   points,  points,    points,    vectors,
+                                      points,  points,   points,  vectors,   vectors,   points,
+                                      vectors, vectors,  points,  intersect, intersect, angle,
                                       angle,   distance, distance};
     QCOMPARE(w.objectCombos.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {

@@ -22,13 +22,20 @@ void TestObjectItem::colours_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("background");
     QTest::addColumn<QString>("title");
-    QTest::newRow("point") << 0 << "peru" << "black";
-    QTest::newRow("vector") << 1 << "tomato" << "black";
-    QTest::newRow("line") << 2 << "deepskyblue" << "black";
-    QTest::newRow("surface") << 3 << "limegreen" << "black";
-    QTest::newRow("preview") << 4 << "wheat" << "black";
-    QTest::newRow("no result") << -1 << "crimson" << "yellow";
-    QTest::newRow("out of range") << 5 << "crimson" << "yellow";
+    QTest::newRow("point") << 0 << "peru"
+                           << "black";
+    QTest::newRow("vector") << 1 << "tomato"
+                            << "black";
+    QTest::newRow("line") << 2 << "deepskyblue"
+                          << "black";
+    QTest::newRow("surface") << 3 << "limegreen"
+                             << "black";
+    QTest::newRow("preview") << 4 << "wheat"
+                             << "black";
+    QTest::newRow("no result") << -1 << "crimson"
+                               << "yellow";
+    QTest::newRow("out of range") << 5 << "crimson"
+                                  << "yellow";
 }
 
 void TestObjectItem::colours() {
