@@ -230,7 +230,9 @@ void StereonGUI::discardEntry(ObjectItem* entry) {
 
 void StereonGUI::placeEntries(const QList<ObjectItem*>& entries) {
     // Kept entries are already in the layout in the same order; discarded ones leave it
-    // and new ones go in between.
+    // and new ones go in between. Showing a widget lays its parent out at once, so the
+    // layout waits until every entry is in.
+    listLayout->setEnabled(false);
     int at = 0;
     for (ObjectItem* entry : entries) {
         while (at < listLayout->count() && listLayout->itemAt(at)->widget() != entry &&
@@ -245,6 +247,8 @@ void StereonGUI::placeEntries(const QList<ObjectItem*>& entries) {
     while (at < listLayout->count())
         delete listLayout->takeAt(at);
     discarded.clear();
+    listLayout->setEnabled(true);
+    listLayout->activate();
 }
 
 void StereonGUI::refillCombo(int index, const QStringList& texts) {
