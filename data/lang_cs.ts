@@ -12,6 +12,14 @@
         <translation>OpenGL 3D znázornění</translation>
     </message>
     <message>
+        <source>Save Error</source>
+        <translation>Chyba při ukládání</translation>
+    </message>
+    <message>
+        <source>The screenshot could not be saved as %1.</source>
+        <translation>Snímek obrazovky se nepodařilo uložit jako %1.</translation>
+    </message>
+    <message>
         <source>Press ESC to exit fullscreen</source>
         <translation>Stiskněte ESC pro ukončení režimu celé obrazovky</translation>
     </message>

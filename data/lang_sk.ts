@@ -12,6 +12,14 @@
         <translation>OpenGL 3D znázornenie</translation>
     </message>
     <message>
+        <source>Save Error</source>
+        <translation>Chyba pri ukladaní</translation>
+    </message>
+    <message>
+        <source>The screenshot could not be saved as %1.</source>
+        <translation>Snímku obrazovky sa nepodarilo uložiť ako %1.</translation>
+    </message>
+    <message>
         <source>Press ESC to exit fullscreen</source>
         <translation>Stlačte ESC pre ukončenie režimu celej obrazovky</translation>
     </message>

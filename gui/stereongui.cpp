@@ -292,6 +292,7 @@ void StereonGUI::build3DPage() {
         // Without a parent, so that it can become a window of its own.
         glWidget = new GLWidget;
         glWidget->setWindowIcon(windowIcon());
+        glWidget->setStore(objectStore.get());
         glWidget->hide();
         menuLayout->addWidget(glWidget, 1);
         focus = glWidget;

@@ -32,8 +32,6 @@ void StereonGUI::connectPages() {
     connect(loadButton, &QToolButton::clicked, this, qOverload<>(&StereonGUI::loadFile));
     connect(saveButton, &QToolButton::clicked, this, &StereonGUI::saveFile);
     connect(resetListButton, &QToolButton::clicked, this, qOverload<>(&StereonGUI::clearList));
-    if (glWidget)
-        connect(glWidget, &GLWidget::repaintObjects, this, &StereonGUI::repaintDrawer);
     connect(showInWindowButton, &QToolButton::clicked, this, &StereonGUI::makeDrawer);
     connect(aboutQtButton, &QPushButton::clicked, this, &StereonGUI::showAboutQt);
     connect(languageCombo, &QComboBox::currentIndexChanged, this,

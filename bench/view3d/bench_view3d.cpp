@@ -1,0 +1,121 @@
+// Frame time of the 3D view for growing scenes. Run under Xvfb:
+//   xvfb-run -a -s "-screen 0 1280x1024x24" ./bench_view3d
+// A frame is timed as grabFramebuffer(): paintGL with glFinish and a 400x400 read-back.
+#include "geometry/line.h"
+#include "geometry/objectstore.h"
+#include "geometry/surface.h"
+#include "view3d/glwidget.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <random>
+#include <vector>
+
+namespace {
+
+// 40% points, 20% vectors, 30% lines, 10% planes, spread over what the default camera sees;
+// only one kind when onlyKind is 0..3.
+void fill(ObjectStore& store, int count, int onlyKind) {
+    std::mt19937 random(12345);
+    std::uniform_real_distribution<double> spread(-3.0, 3.0);
+    std::uniform_real_distribution<double> direction(-1.0, 1.0);
+    auto vec = [&] { return Vector(direction(random), direction(random), direction(random)); };
+    auto at = [&] { return Point(spread(random), spread(random), spread(random)); };
+    for (int i = 0; i < count; ++i) {
+        const std::string name = "O" + std::to_string(i);
+        const int firstSlot[] = {0, 4, 6, 9};
+        const int slot = onlyKind < 0 ? i % 10 : firstSlot[onlyKind];
+        std::unique_ptr<SpaceObject> object;
+        int kind = 0;
+        if (slot < 4) {
+            object = std::make_unique<Point>(at());
+        } else if (slot < 6) {
+            auto v = std::make_unique<Vector>(vec());
+            const Point s = at();
+            v->setStart(s.coordinates.x(), s.coordinates.y(), s.coordinates.z());
+            object = std::move(v);
+            kind = 1;
+        } else if (slot < 9) {
+            auto l = std::make_unique<line>();
+            l->setLine(at(), vec());
+            object = std::move(l);
+            kind = 2;
+        } else {
+            auto s = std::make_unique<surface>();
+            s->setPlane(vec(), at());
+            object = std::move(s);
+            kind = 3;
+        }
+        object->name = name;
+        object->visible = true;
+        store.insert(kind, std::move(object));
+    }
+}
+
+struct FrameTimes {
+    double wallMs;
+    double cpuMs; // all threads of the process, Mesa's rasteriser threads included
+};
+
+double processCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The machine may be shared: the process's CPU time per frame is steadier than the wall time.
+FrameTimes medianFrame(GLWidget& view, int frames) {
+    std::vector<double> wall;
+    std::vector<double> cpu;
+    Camera camera;
+    for (int i = 0; i < frames; ++i) {
+        camera.yaw = i * 3.0;
+        view.setCamera(camera);
+        QElapsedTimer clock;
+        const double cpuStart = processCpuMs();
+        clock.start();
+        const QImage image = view.grabFramebuffer();
+        wall.push_back(clock.nsecsElapsed() / 1e6);
+        cpu.push_back(processCpuMs() - cpuStart);
+        if (image.isNull())
+            return {-1.0, -1.0};
+    }
+    return {median(wall), median(cpu)};
+}
+
+} // namespace
+
+// Usage: bench_view3d [kind], kind 0..3 to time one kind alone.
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const int onlyKind = argc > 1 ? std::clamp(std::atoi(argv[1]), 0, 3) : -1;
+    ObjectStore store;
+    GLWidget view;
+    view.resize(400, 400);
+    view.setStore(&store);
+    view.show();
+    if (!QTest::qWaitForWindowExposed(&view)) {
+        std::fputs("no window\n", stderr);
+        return 1;
+    }
+    std::printf("%8s %16s %16s\n", "objects", "median wall ms", "median cpu ms");
+    for (int count : {0, 100, 1000, 5000}) {
+        store.clear();
+        fill(store, count, onlyKind);
+        medianFrame(view, 3); // warm up
+        const FrameTimes t = medianFrame(view, 31);
+        std::printf("%8d %16.2f %16.2f\n", count, t.wallMs, t.cpuMs);
+    }
+    return 0;
+}

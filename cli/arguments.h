@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asked for.
+struct Invocation {
+    QString command;       // show, intersect, angle, distance, add
+    QStringList arguments; // positional arguments after the command
+    bool json = false;
+    bool all = false;
+    QString from;   // add vector --from: the first point (the second is positional)
+    QString normal; // add plane --normal
+    QString point;  // add plane --point
+    QString d;      // add plane --d
+    bool hasD = false;
+};
+
+struct ParseOutcome {
+    enum Kind { Run, ShowHelp, ShowVersion, UsageError } kind = Run;
+    Invocation invocation;
+    QString message; // help text, version text or the usage error
+};
+
+ParseOutcome parseArguments(const QStringList& argv);

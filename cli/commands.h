@@ -1,0 +1,11 @@
+#pragma once
+
+#include "arguments.h"
+
+#include <QTextStream>
+
+// Exit statuses of stereon-cli.
+enum ExitStatus { Success = 0, Refused = 1, UsageError = 2, FileError = 3 };
+
+// Runs one parsed command; results go to out, the one-line error to err.
+int runCommand(const Invocation& invocation, QTextStream& out, QTextStream& err);

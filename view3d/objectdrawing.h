@@ -1,0 +1,55 @@
+#pragma once
+
+#include "geometry/objectdrawer.h"
+#include "view3d/scenegeometry.h"
+
+#include <GL/gl.h>
+
+#include <vector>
+
+// Draws the four kinds with the fixed-function pipeline into the current context: a lit
+// orange sphere for a point, a red arrow for a vector, a long blue segment for a line and
+// a green lit patch for a plane. Degenerate objects draw nothing.
+//
+// Consecutive objects of one kind are gathered and issued as one batch when another kind
+// comes or flush() is called: the picture is the one object-by-object drawing gives, at a
+// fraction of the draw calls. A batch leaves the matrix stack, the lighting switch, the
+// line width and the buffer bindings as it found them; points, lines and planes leave the
+// diffuse and specular material white, planes leave the colour white.
+class ObjectDrawing : public ObjectDrawer {
+public:
+    ObjectDrawing();
+
+    void drawPoint(const Point& p) override;
+    void drawVector(const Vector& v) override;
+    void drawLine(const line& l) override;
+    void drawSurface(const surface& s) override;
+
+    // Issues what is gathered; call it with the context current before the frame ends.
+    void flush();
+
+private:
+    enum class Batch { None, Points, Vectors, Lines, Surfaces };
+
+    void gather(Batch kind);
+    void flushPoints();
+    void flushVectors();
+    void flushLines();
+    void flushSurfaces();
+    // Appends mesh, moved by place, to the scratch arrays.
+    template <class Place> void appendMesh(const scene::Mesh& mesh, Place place);
+    // Draws the scratch arrays as closed meshes and empties them.
+    void drawScratchTriangles(bool withNormals);
+
+    const scene::Mesh sphere_;
+    const scene::Mesh cone_;
+    Batch pending_ = Batch::None;
+    std::vector<Vec3> centres_;
+    std::vector<scene::Arrow> arrows_;
+    std::vector<scene::Segment> segments_;
+    std::vector<scene::Patch> patches_;
+    // Vertex arrays rebuilt per batch; their memory is kept between frames.
+    std::vector<GLfloat> vertices_;
+    std::vector<GLfloat> normals_;
+    std::vector<GLuint> indices_;
+};
