@@ -102,10 +102,11 @@ bool StereonGUI::loadSession(const QString& fileName) {
     }
     clearList(true);
     objectStore = std::move(loaded);
+    // The view draws from the store it was given: point it at the new one at once.
+    repaintDrawer();
     settings.lastSession = path;
     modified = false;
     rebuildList();
-    repaintDrawer();
     return true;
 }
 
