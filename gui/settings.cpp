@@ -32,8 +32,14 @@ Settings::Settings(const QString& folder, const QString& fallbackFolder) {
 }
 
 Settings Settings::forApplication() {
-    return Settings(QCoreApplication::applicationDirPath(),
-                    QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    // An installed program keeps its settings per user, never in a shared bin folder
+    // (which root could write to).
+    for (const char* bin : {STEREON_INSTALL_BINDIR, "/usr/bin", "/usr/local/bin"})
+        if (QDir(programFolder) == QDir(QString::fromUtf8(bin)))
+            return Settings(config, config);
+    return Settings(programFolder, config);
 }
 
 void Settings::read(const QLocale& system) {

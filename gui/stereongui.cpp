@@ -527,7 +527,7 @@ void StereonGUI::buildIntersectPage() {
     computeIntersectButton->setEnabled(false);
     intersectNameLabel = captionLabel(QT_TR_NOOP("Name:"));
     intersectName = new QLineEdit(intersectPage);
-    intersectItem = new ObjectItem(intersectPage);
+    intersectItem = new ObjectItem(QString(), QString(), -1, intersectPage);
     // Its text comes with the first result.
     addIntersectButton = new QPushButton(intersectPage);
     resetIntersectButton = captionButton<QPushButton>(QT_TR_NOOP("Reset"));

@@ -6,6 +6,7 @@
 
 #include <QKeySequence>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <QTranslator>
 #include <QWidget>
@@ -41,6 +42,10 @@ class StereonGUI : public QWidget {
     friend class TestSessionCommands;
     friend class TestCommandLine;
     friend class TestCompute;
+    friend class TestListPanel;
+    friend class TestInputPages;
+    friend class TestAddCommands;
+    friend class ListBenchmark;
 
 public:
     // Settings are kept in the program's directory (or the user's configuration folder when
@@ -50,6 +55,18 @@ public:
 
     // Decided once per process: whether the 3D page can hold an OpenGL view.
     static bool hasOpenGL();
+
+    // Adds the information lines of one entry from an object's description list; returns
+    // the general equation's text (empty when there is none).
+    QString fillObjectInfo(ObjectItem* entry, const std::vector<ObjectSummary>& description);
+    // Empties the list page and every object picker (the store is left alone).
+    void clearEntries();
+
+    // Texts of the list and the pages: a number with six significant digits, and
+    // "name [x; y; z]" / "name (x; y; z)".
+    static QString number(double value);
+    static QString pointText(const QString& name, double x, double y, double z);
+    static QString vectorText(const QString& name, double x, double y, double z);
 
 public slots:
     void displayListMenu();
@@ -166,6 +183,24 @@ private:
     template <class Button> Button* captionButton(const char* source);
     QWidget* addPage(QLabel* title);
 
+    // The list and its pickers (stereongui_list.cpp).
+    void discardEntry(ObjectItem* entry);
+    void placeEntries(const QList<ObjectItem*>& entries);
+    void refillCombo(int index, const QStringList& texts);
+
+    // Naming and enabling (stereongui_input.cpp).
+    QString freshName(QChar letter) const;
+    // The first problem of the name in `edit` for page `page` (0 point .. 4 intersection
+    // result), or an empty text.
+    QString nameProblem(int page, const QLineEdit* edit);
+    // Shows `problem` on the alert line, or hides the line when there is none; returns
+    // whether the line ended hidden.
+    static bool showAlert(QLabel* alert, const QString& problem);
+
+    // Add commands (stereongui_add.cpp).
+    void objectAdded(QLabel* alert, const char* sentence, const QString& name);
+    void addFailed(QLabel* alert, const char* message, const char* reason);
+
     // Page switching (stereongui_menu.cpp).
     void showPage(int index);
     bool isEmbedded3D() const;
@@ -194,6 +229,8 @@ private:
     QList<ObjectItem*> items;
     QStringList itemNames;
     QString rememberedName;
+    // Entries of the last rebuild that leave the layout with the next placement.
+    QSet<QWidget*> discarded;
 
     // 3D page: the view, or a notice where no OpenGL context can be had.
     QLabel* view3DTitle = nullptr;
@@ -295,6 +332,8 @@ private:
 
     // The 21 object pickers, in page order, for the list rebuild.
     QList<QComboBox*> objectCombos;
+    // What each picker holds, so that a rebuild only touches what changed.
+    std::vector<QStringList> comboShown = std::vector<QStringList>(21);
 
     std::array<bool, 5> nameTaken{};
     bool modified = false;

@@ -101,6 +101,7 @@ void StereonGUI::compIntersect() {
 // A new object: the page turns to its result state, offering to add it under a fresh name.
 void StereonGUI::showIntersection(const IntersectionResult& result) {
     intersectItem->setItem(intersectName->text(), result.head.kind);
+    fillObjectInfo(intersectItem, result.rows);
     for (QWidget* widget :
          {static_cast<QWidget*>(intersectObject1Label), static_cast<QWidget*>(intersectObject1),
           static_cast<QWidget*>(intersectObject2Label), static_cast<QWidget*>(intersectObject2),

@@ -4,17 +4,14 @@
 #include "session/sessionreader.h"
 #include "session/sessionwriter.h"
 #include "view3d/glwidget.h"
-#include "widgets/objectitem.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -111,18 +108,7 @@ bool StereonGUI::loadSession(const QString& fileName) {
 }
 
 void StereonGUI::clearList(bool eraseMainList) {
-    saveButton->setEnabled(false);
-    resetListButton->setEnabled(false);
-    // Later, not now: the click that asked for a rebuild may still be inside an entry.
-    for (ObjectItem* item : std::as_const(items)) {
-        listLayout->removeWidget(item);
-        item->hide();
-        item->deleteLater();
-    }
-    items.clear();
-    itemNames.clear();
-    for (QComboBox* combo : std::as_const(objectCombos))
-        combo->clear();
+    clearEntries();
     if (!eraseMainList)
         return;
     settings.lastSession.clear();

@@ -68,8 +68,7 @@ void TestCompute::buildScene() {
     window->rebuildList();
 }
 
-bool TestCompute::choose(QComboBox* first, const QString& a, QComboBox* second,
-                         const QString& b) {
+bool TestCompute::choose(QComboBox* first, const QString& a, QComboBox* second, const QString& b) {
     const int i = first->findText(a);
     const int j = second->findText(b);
     first->setCurrentIndex(i);
@@ -80,12 +79,18 @@ bool TestCompute::choose(QComboBox* first, const QString& a, QComboBox* second,
 void TestCompute::objectNameFromEntry_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("name");
-    QTest::newRow("point") << "Point A" << "A";
-    QTest::newRow("surface") << "Surface s1" << "s1";
-    QTest::newRow("vector named like a point") << "Vector Point7" << "Point7";
-    QTest::newRow("line named like a surface") << "Line Surface x" << "Surface x";
-    QTest::newRow("bare name") << "A" << "A";
-    QTest::newRow("lower case word") << "point A" << "point A";
+    QTest::newRow("point") << "Point A"
+                           << "A";
+    QTest::newRow("surface") << "Surface s1"
+                             << "s1";
+    QTest::newRow("vector named like a point") << "Vector Point7"
+                                               << "Point7";
+    QTest::newRow("line named like a surface") << "Line Surface x"
+                                               << "Surface x";
+    QTest::newRow("bare name") << "A"
+                               << "A";
+    QTest::newRow("lower case word") << "point A"
+                                     << "point A";
 }
 
 void TestCompute::objectNameFromEntry() {
@@ -100,23 +105,31 @@ void TestCompute::intersectionRelations_data() {
     QTest::addColumn<QString>("itemName");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("title");
-    QTest::newRow("parallel planes")
-        << "Surface s" << "Surface t" << "EMPTY" << -1 << "The intersection DOES NOT exist";
-    QTest::newRow("point on line") << "Point A" << "Line p" << "BELONG" << 4
-                                   << "Point A lays on line p";
-    QTest::newRow("line through point")
-        << "Line p" << "Point A" << "BELONG" << 4 << "Point A lays on line p";
-    QTest::newRow("point off line")
-        << "Line p" << "Point D" << "!BELONG" << -1 << "Point D DOES NOT lay on line p";
-    QTest::newRow("plane through point")
-        << "Surface s" << "Point B" << "BELONG" << 4 << "Point B lays on surface s";
-    QTest::newRow("point off plane")
-        << "Point E" << "Surface s" << "!BELONG" << -1 << "Point E DOES NOT lay on surface s";
-    QTest::newRow("different points")
-        << "Point A" << "Point B" << "!BELONG" << -1 << "Points A and B ARE NOT equal";
+    QTest::newRow("parallel planes") << "Surface s"
+                                     << "Surface t"
+                                     << "EMPTY" << -1 << "The intersection DOES NOT exist";
+    QTest::newRow("point on line") << "Point A"
+                                   << "Line p"
+                                   << "BELONG" << 4 << "Point A lays on line p";
+    QTest::newRow("line through point") << "Line p"
+                                        << "Point A"
+                                        << "BELONG" << 4 << "Point A lays on line p";
+    QTest::newRow("point off line") << "Line p"
+                                    << "Point D"
+                                    << "!BELONG" << -1 << "Point D DOES NOT lay on line p";
+    QTest::newRow("plane through point") << "Surface s"
+                                         << "Point B"
+                                         << "BELONG" << 4 << "Point B lays on surface s";
+    QTest::newRow("point off plane") << "Point E"
+                                     << "Surface s"
+                                     << "!BELONG" << -1 << "Point E DOES NOT lay on surface s";
+    QTest::newRow("different points") << "Point A"
+                                      << "Point B"
+                                      << "!BELONG" << -1 << "Points A and B ARE NOT equal";
     // A pair the page never offers still gets an answer.
-    QTest::newRow("vector and plane") << "Vector n" << "Surface s" << "ERROR" << -1
-                                      << "Error 0xc58d3";
+    QTest::newRow("vector and plane") << "Vector n"
+                                      << "Surface s"
+                                      << "ERROR" << -1 << "Error 0xc58d3";
 }
 
 void TestCompute::intersectionRelations() {
@@ -149,13 +162,17 @@ void TestCompute::intersectionObjects_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("titlePattern");
-    QTest::newRow("crossing lines") << "Line p" << "Line q" << 0 << "Add Point"
+    QTest::newRow("crossing lines") << "Line p"
+                                    << "Line q" << 0 << "Add Point"
                                     << R"(Point (P\d+) \[0; 0; 0\])";
-    QTest::newRow("line through plane") << "Surface s" << "Line r" << 0 << "Add Point"
+    QTest::newRow("line through plane") << "Surface s"
+                                        << "Line r" << 0 << "Add Point"
                                         << R"(Point (P\d+) \[3\.33333; 3\.33333; 0\])";
-    QTest::newRow("meeting planes") << "Surface s" << "Surface v" << 2 << "Add Line"
+    QTest::newRow("meeting planes") << "Surface s"
+                                    << "Surface v" << 2 << "Add Line"
                                     << R"(Line (L\d+))";
-    QTest::newRow("same plane") << "Surface s" << "Surface s2" << 3 << "Add Surface"
+    QTest::newRow("same plane") << "Surface s"
+                                << "Surface s2" << 3 << "Add Surface"
                                 << R"(Surface (S\d+))";
 }
 
@@ -183,13 +200,13 @@ void TestCompute::intersectionObjects() {
     QCOMPARE(w.addIntersectButton->text(), button);
     QVERIFY(w.addIntersectButton->isEnabled());
     // The result state.
-    for (QWidget* shown : {static_cast<QWidget*>(w.intersectName),
-                           static_cast<QWidget*>(w.addIntersectButton),
-                           static_cast<QWidget*>(w.resetIntersectButton)})
+    for (QWidget* shown :
+         {static_cast<QWidget*>(w.intersectName), static_cast<QWidget*>(w.addIntersectButton),
+          static_cast<QWidget*>(w.resetIntersectButton)})
         QVERIFY(shown->isVisible());
-    for (QWidget* hidden : {static_cast<QWidget*>(w.intersectObject1),
-                            static_cast<QWidget*>(w.intersectObject2),
-                            static_cast<QWidget*>(w.computeIntersectButton)})
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(w.intersectObject1), static_cast<QWidget*>(w.intersectObject2),
+          static_cast<QWidget*>(w.computeIntersectButton)})
         QVERIFY(!hidden->isVisible());
 }
 
@@ -226,14 +243,30 @@ void TestCompute::measure_data() {
     QTest::addColumn<QString>("result");
     const int angle = 8;
     const int distance = 9;
-    QTest::newRow("crossing lines") << angle << "Line p" << "Line q" << "Result = 90°";
-    QTest::newRow("line in plane") << angle << "Line p" << "Surface s" << "Result = 0°";
-    QTest::newRow("normal and plane") << angle << "Vector n" << "Surface s" << "Result = 90°";
-    QTest::newRow("zero vector") << angle << "Vector zero" << "Line p" << "Error 0xc58d3";
-    QTest::newRow("point and plane") << distance << "Point D" << "Surface s" << "Result = 5";
-    QTest::newRow("point and line") << distance << "Point E" << "Line p" << "Result = 2.82843";
-    QTest::newRow("skew lines") << distance << "Line p" << "Line r" << "Result = 2.7735";
-    QTest::newRow("400 is a distance") << distance << "Point F" << "Point A" << "Result = 400";
+    QTest::newRow("crossing lines") << angle << "Line p"
+                                    << "Line q"
+                                    << "Result = 90°";
+    QTest::newRow("line in plane") << angle << "Line p"
+                                   << "Surface s"
+                                   << "Result = 0°";
+    QTest::newRow("normal and plane") << angle << "Vector n"
+                                      << "Surface s"
+                                      << "Result = 90°";
+    QTest::newRow("zero vector") << angle << "Vector zero"
+                                 << "Line p"
+                                 << "Error 0xc58d3";
+    QTest::newRow("point and plane") << distance << "Point D"
+                                     << "Surface s"
+                                     << "Result = 5";
+    QTest::newRow("point and line") << distance << "Point E"
+                                    << "Line p"
+                                    << "Result = 2.82843";
+    QTest::newRow("skew lines") << distance << "Line p"
+                                << "Line r"
+                                << "Result = 2.7735";
+    QTest::newRow("400 is a distance") << distance << "Point F"
+                                       << "Point A"
+                                       << "Result = 400";
 }
 
 void TestCompute::measure() {
