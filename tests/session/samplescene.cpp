@@ -26,7 +26,10 @@ bool buildSampleScene(ObjectStore& store, const std::string& suffix, double offs
         createIntersection(store, n("alpha"), n("beta"), n("theta"));
     if (!built)
         return false;
-    // Some user objects hidden, some companions shown.
+    // Some user objects hidden, some companions shown. One plane stays in view: the patches
+    // are 12 units wide, and more of them would hide the rest of the scene.
+    for (const char* plane : {"alpha", "beta", "delta", "epsilon", "zeta", "eta", "theta"})
+        store.setVisible(n(plane), false);
     store.setVisible(n("m"), false);
     store.setVisible(n("q"), false);
     store.setVisible(n("n_gamma"), true);
