@@ -3,12 +3,13 @@
 # command line, remembers it on a normal close and opens it again at the next start, and a
 # user who types a point and saves finds it in the file afterwards.
 #
-# usage: e2e_stereon.sh STEREON STEREON_CLI SCENE.zdr
+# usage: e2e_stereon.sh STEREON STEREON_CLI CLOSEWINDOW SCENE.zdr
 set -eu
 
 stereon=$1
 cli=$2
-scene=$3
+closewindow=$3
+scene=$4
 
 work=$(mktemp -d)
 pid=
@@ -46,7 +47,7 @@ start() {
 # close_window: closes the main window the way a window manager does and waits for the
 # program to end; a normal close exits with 0.
 close_window() {
-    xdotool windowclose "$window" 2>/dev/null || true
+    "$closewindow" "$window"
     status=0
     wait "$pid" || status=$?
     pid=
