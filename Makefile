@@ -14,7 +14,7 @@ PACKAGES = g++ make cmake pkg-config \
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps fuzz-deps configure build test run asan-test icons fuzz clean
+.PHONY: deps fuzz-deps configure build test run asan-test icons fuzz clean install package package-check
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -78,3 +78,21 @@ fuzz: fuzz-deps
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+
+# Installs stereon, stereon-cli, the desktop entry, icon, session MIME type and man pages
+# under PREFIX (default /usr/local).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package (build/stereon_<version>_amd64.deb); dpkg-dev works out its dependencies.
+PACKAGE_PACKAGES = dpkg-dev file
+package: build
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGE_PACKAGES)"
+	cd $(BUILD) && cpack
+
+# Installs the package with apt and starts both programs from the installed files.
+package-check: package
+	DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --reinstall ./$(BUILD)/stereon_*_amd64.deb
+	/usr/bin/stereon-cli --version
+	$(XVFB) sh -c '/usr/bin/stereon & pid=$$!; sleep 5; kill -0 $$pid && kill $$pid'

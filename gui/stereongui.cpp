@@ -79,12 +79,12 @@ StereonGUI::StereonGUI(const QString& settingsFolder, QWidget* parent)
     const auto session = std::find_if(arguments.begin(), arguments.end(), [](const QString& a) {
         return a.endsWith(QLatin1String(".zdr"), Qt::CaseSensitive);
     });
-    if (session != arguments.end())
-        loadSession(*session);
+    const bool openedFromCommandLine = session != arguments.end() && loadSession(*session);
     // With a translator the language-change event sets the texts; without one, do it now.
     if (!translatorInstalled)
         languageChange();
-    if (items.isEmpty() && !settings.lastSession.isEmpty() && settings.loadLastSession &&
+    // A file named on the command line wins, even one whose objects are all hidden.
+    if (!openedFromCommandLine && !settings.lastSession.isEmpty() && settings.loadLastSession &&
         QFile::exists(settings.lastSession))
         loadSession(settings.lastSession);
 

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+struct IntersectionResult;
 class CheckGroup;
 class DoubleValidator;
 class GLWidget;
@@ -38,6 +39,9 @@ class StereonGUI : public QWidget {
     // The tests look at the pages and fields directly.
     friend class TestStereonGUI;
     friend class TestNoOpenGL;
+    friend class TestSessionCommands;
+    friend class TestCommandLine;
+    friend class TestCompute;
     friend class TestListPanel;
     friend class TestInputPages;
     friend class TestAddCommands;
@@ -106,7 +110,7 @@ public slots:
     void compDistance();
 
     // Sessions, settings and language.
-    void saveFile();
+    bool saveFile();
     void loadFile(const QString& fileName);
     void loadFile();
     void clearList(bool eraseMainList);
@@ -161,7 +165,13 @@ private:
     void connectReturnKeys();
     void selectStartLanguage();
     void loadStartSession();
-    void loadSession(const QString& fileName);
+    // Replaces the session by the file (asked for when the name is empty); true when it did.
+    bool loadSession(const QString& fileName);
+
+    // Compute commands (stereongui_compute.cpp).
+    // The object name of an object combo entry: the entry less its kind word and one blank.
+    static QString objectNameFromEntry(const QString& entry);
+    void showIntersection(const IntersectionResult& result);
 
     // Small builders shared by the pages.
     QLabel* captionLabel(const char* source, const char* suffix = "");

@@ -1,10 +1,180 @@
 // The compute commands of the intersection, angle and distance pages.
 #include "gui/stereongui.h"
 
-void StereonGUI::compIntersect() {}
+#include "geometry/construction.h"
+#include "geometry/intersection.h"
+#include "geometry/measure.h"
+#include "geometry/usability.h"
+#include "widgets/objectitem.h"
 
-void StereonGUI::addIntersect() {}
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
-void StereonGUI::compAngle() {}
+namespace {
 
-void StereonGUI::compDistance() {}
+std::string storeName(const QString& name) {
+    return name.toUtf8().toStdString();
+}
+
+// The title of a relation result, by the kinds of its two operands; empty for other pairs.
+QString relationTitle(const ObjectSummary& first, const ObjectSummary& second, bool holds) {
+    const QString a = QString::fromStdString(first.name);
+    const QString b = QString::fromStdString(second.name);
+    if (first.kind == 0 && second.kind == 0)
+        return (holds ? StereonGUI::tr("Points %1 and %2 are equal")
+                      : StereonGUI::tr("Points %1 and %2 ARE NOT equal"))
+            .arg(a, b);
+    // The point's name comes first, whichever operand it was.
+    const bool pointFirst = first.kind == 0;
+    if (!pointFirst && second.kind != 0)
+        return QString();
+    const int otherKind = pointFirst ? second.kind : first.kind;
+    const QString point = pointFirst ? a : b;
+    const QString other = pointFirst ? b : a;
+    if (otherKind == 2)
+        return (holds ? StereonGUI::tr("Point %1 lays on line %2")
+                      : StereonGUI::tr("Point %1 DOES NOT lay on line %2"))
+            .arg(point, other);
+    if (otherKind == 3)
+        return (holds ? StereonGUI::tr("Point %1 lays on surface %2")
+                      : StereonGUI::tr("Point %1 DOES NOT lay on surface %2"))
+            .arg(point, other);
+    return QString();
+}
+
+// 400 is also a true distance; it means "no distance" only for a pair that has none.
+bool hasDistance(const ObjectStore& store, const std::string& first, const std::string& second) {
+    for (const std::string& name : {first, second}) {
+        const SpaceObject* object = store.find(name);
+        if (!isUsable(object) || object->type() == 1)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString StereonGUI::objectNameFromEntry(const QString& entry) {
+    for (const char* kind :
+         {QT_TR_NOOP("Point"), QT_TR_NOOP("Vector"), QT_TR_NOOP("Line"), QT_TR_NOOP("Surface")}) {
+        const QString word = tr(kind);
+        if (entry.startsWith(word))
+            return entry.mid(word.size() + 1);
+    }
+    return entry;
+}
+
+void StereonGUI::compIntersect() {
+    const IntersectionResult result =
+        intersect(*objectStore, storeName(objectNameFromEntry(intersectObject1->currentText())),
+                  storeName(objectNameFromEntry(intersectObject2->currentText())));
+    intersectResult = result.head;
+    switch (intersectResult.kind) {
+    case intersection::errorKind:
+        intersectItem->setItem(QStringLiteral("ERROR"), -1);
+        intersectItem->setTitle(tr("Error 0xc58d3"));
+        break;
+    case intersection::emptyKind:
+        intersectItem->setItem(QStringLiteral("EMPTY"), -1);
+        intersectItem->setTitle(tr("The intersection DOES NOT exist"));
+        break;
+    case intersection::relationKind: {
+        const bool holds = intersectResult.visible;
+        intersectItem->setItem(holds ? QStringLiteral("BELONG") : QStringLiteral("!BELONG"),
+                               holds ? 4 : -1);
+        if (result.rows.size() >= 2) {
+            const QString title = relationTitle(result.rows[0], result.rows[1], holds);
+            if (!title.isEmpty())
+                intersectItem->setTitle(title);
+        }
+        break;
+    }
+    default:
+        showIntersection(result);
+        break;
+    }
+    intersectItem->show();
+}
+
+// A new object: the page turns to its result state, offering to add it under a fresh name.
+void StereonGUI::showIntersection(const IntersectionResult& result) {
+    intersectItem->setItem(intersectName->text(), result.head.kind);
+    fillObjectInfo(intersectItem, result.rows);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(intersectObject1Label), static_cast<QWidget*>(intersectObject1),
+          static_cast<QWidget*>(intersectObject2Label), static_cast<QWidget*>(intersectObject2),
+          static_cast<QWidget*>(computeIntersectButton)})
+        widget->hide();
+    for (QWidget* widget :
+         {static_cast<QWidget*>(intersectNameLabel), static_cast<QWidget*>(intersectName),
+          static_cast<QWidget*>(addIntersectButton), static_cast<QWidget*>(resetIntersectButton)})
+        widget->show();
+    setIntersectTitle(intersectName->text());
+    switch (result.head.kind) {
+    case intersection::pointKind:
+        addIntersectButton->setText(tr("Add Point"));
+        setRandName(QLatin1Char('P'));
+        break;
+    case intersection::lineKind:
+        addIntersectButton->setText(tr("Add Line"));
+        setRandName(QLatin1Char('L'));
+        break;
+    default:
+        addIntersectButton->setText(tr("Add Surface"));
+        setRandName(QLatin1Char('S'));
+        break;
+    }
+}
+
+void StereonGUI::addIntersect() {
+    if (!addIntersectButton->isEnabled())
+        return;
+    const QString name = intersectName->text();
+    const int kind = intersectResult.kind;
+    const bool added = createIntersection(
+        *objectStore, storeName(objectNameFromEntry(intersectObject1->currentText())),
+        storeName(objectNameFromEntry(intersectObject2->currentText())), storeName(name));
+    if (added) {
+        rememberedName.clear();
+        intersectName->clear();
+        rebuildList();
+        resetIntersect();
+        if (glWidget && !isEmbedded3D())
+            repaintDrawer();
+        const char* sentence = kind == intersection::pointKind ? QT_TR_NOOP("Point %1 was added.")
+                               : kind == intersection::lineKind
+                                   ? QT_TR_NOOP("Line %1 was added.")
+                                   : QT_TR_NOOP("Surface %1 was added.");
+        intersectAlert->setText(QStringLiteral("<a href='%1'>").arg(name) + tr(sentence).arg(name) +
+                                QStringLiteral("</a>"));
+        modified = true;
+    } else {
+        intersectAlert->setText(kind == intersection::pointKind  ? tr("Failed to add point.")
+                                : kind == intersection::lineKind ? tr("Failed to add line.")
+                                                                 : tr("Failed to add surface."));
+    }
+    intersectAlert->show();
+}
+
+void StereonGUI::compAngle() {
+    const double angle =
+        angleBetween(*objectStore, storeName(objectNameFromEntry(angleObject1->currentText())),
+                     storeName(objectNameFromEntry(angleObject2->currentText())));
+    // No true angle is 400: it lies between -90 and 180.
+    angleResult->setText(angle == noResult
+                             ? tr("Error 0xc58d3")
+                             : tr("Result") + QStringLiteral(" = %1\u00b0").arg(angle, 0, 'g', 6));
+    angleResult->show();
+}
+
+void StereonGUI::compDistance() {
+    const std::string first = storeName(objectNameFromEntry(distanceObject1->currentText()));
+    const std::string second = storeName(objectNameFromEntry(distanceObject2->currentText()));
+    const double distance = distanceBetween(*objectStore, first, second);
+    const bool none = distance == noResult && !hasDistance(*objectStore, first, second);
+    distanceResult->setText(none ? tr("Error 0xc58d3")
+                                 : tr("Result") + QStringLiteral(" = %1").arg(distance, 0, 'g', 6));
+    distanceResult->show();
+}

@@ -31,8 +31,8 @@ constexpr int operandOffer[] = {
     PointText | LineText | SurfaceText, PointText | LineText | SurfaceText,
     // angle: vectors, lines and planes
     VectorText | LineText | SurfaceText, VectorText | LineText | SurfaceText,
-    // distance: points and planes
-    PointText | SurfaceText, PointText | SurfaceText};
+    // distance: points, lines and planes
+    PointText | LineText | SurfaceText, PointText | LineText | SurfaceText};
 
 const char* const kindWords[] = {
     QT_TRANSLATE_NOOP("StereonGUI", "Point"), QT_TRANSLATE_NOOP("StereonGUI", "Vector"),

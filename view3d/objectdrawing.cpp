@@ -2,6 +2,7 @@
 
 #include "geometry/line.h"
 #include "geometry/surface.h"
+#include "view3d/screenscale.h"
 
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -19,6 +20,17 @@ const GLfloat lineWidthOfVector = 2.5f;
 
 Vec3 toVec3(const vector4D& v) {
     return {v.x(), v.y(), v.z()};
+}
+
+// The camera of the current GL state.
+ScreenScale currentScreenScale() {
+    GLdouble modelView[16];
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    return ScreenScale(modelView, projection, viewport[3]);
 }
 
 void setMaterial(const GLfloat* diffuse, const GLfloat* specular) {
@@ -111,7 +123,14 @@ private:
 
 } // namespace
 
-ObjectDrawing::ObjectDrawing() : sphere_(scene::sphereMesh()), cone_(scene::coneMesh()) {}
+ObjectDrawing::ObjectDrawing() : cone_(scene::coneMesh()) {}
+
+const scene::Mesh& ObjectDrawing::sphere(int segments) {
+    auto found = spheres_.find(segments);
+    if (found == spheres_.end())
+        found = spheres_.emplace(segments, scene::sphereMesh(segments)).first;
+    return found->second;
+}
 
 void ObjectDrawing::gather(Batch kind) {
     if (pending_ != kind)
@@ -193,8 +212,13 @@ void ObjectDrawing::drawScratchTriangles(bool withNormals) {
 }
 
 void ObjectDrawing::flushPoints() {
-    for (const Vec3& centre : centres_)
-        appendMesh(sphere_, [&centre](const Vec3& v) { return centre + v; });
+    const ScreenScale scale = currentScreenScale();
+    // Triangle set-up dominates a software rasteriser: small spheres get coarser meshes.
+    for (const Vec3& centre : centres_) {
+        const int segments =
+            scene::sphereSegmentsFor(scale.pixelRadius(centre, scene::sphereRadius));
+        appendMesh(sphere(segments), [&centre](const Vec3& v) { return centre + v; });
+    }
     centres_.clear();
     setMaterial(pointDiffuse, pointSpecular);
     drawScratchTriangles(true);

@@ -5,11 +5,13 @@
 
 #include <GL/gl.h>
 
+#include <map>
 #include <vector>
 
 // Draws the four kinds with the fixed-function pipeline into the current context: a lit
 // orange sphere for a point, a red arrow for a vector, a long blue segment for a line and
-// a green lit patch for a plane. Degenerate objects draw nothing.
+// a green lit patch for a plane. Degenerate objects draw nothing. A sphere only a few
+// pixels wide is drawn with a coarser mesh that shows nearly the same pixels.
 //
 // Consecutive objects of one kind are gathered and issued as one batch when another kind
 // comes or flush() is called: the picture is the one object-by-object drawing gives, at a
@@ -41,7 +43,10 @@ private:
     // Draws the scratch arrays as closed meshes and empties them.
     void drawScratchTriangles(bool withNormals);
 
-    const scene::Mesh sphere_;
+    // The sphere with that many segments, made on first use.
+    const scene::Mesh& sphere(int segments);
+
+    std::map<int, scene::Mesh> spheres_;
     const scene::Mesh cone_;
     Batch pending_ = Batch::None;
     std::vector<Vec3> centres_;

@@ -93,14 +93,14 @@ Vec3 rotated(const Vec3& v, double degrees, const Vec3& axis) {
     return v * std::cos(a) + kxv * std::sin(a) + k * (kv * (1.0 - std::cos(a)));
 }
 
-Mesh sphereMesh() {
-    // Rings as far apart in latitude as the segments are in longitude (18 degrees).
-    const int rings = sphereSegments / 2;
-    const double step = 2.0 * pi / sphereSegments;
+Mesh sphereMesh(int segments) {
+    // Rings as far apart in latitude as the segments are in longitude (18 degrees in full).
+    const int rings = segments / 2;
+    const double step = 2.0 * pi / segments;
     Mesh mesh;
     for (int r = 0; r <= rings; ++r) {
         const double latitude = -pi / 2 + r * step;
-        for (int s = 0; s <= sphereSegments; ++s) {
+        for (int s = 0; s <= segments; ++s) {
             const double longitude = s * step;
             const Vec3 n{std::cos(latitude) * std::sin(longitude), std::sin(latitude),
                          std::cos(latitude) * std::cos(longitude)};
@@ -108,9 +108,9 @@ Mesh sphereMesh() {
             mesh.vertices.push_back(n * sphereRadius);
         }
     }
-    const unsigned row = sphereSegments + 1;
+    const unsigned row = unsigned(segments) + 1;
     for (unsigned r = 0; r < unsigned(rings); ++r) {
-        for (unsigned s = 0; s < unsigned(sphereSegments); ++s) {
+        for (unsigned s = 0; s < unsigned(segments); ++s) {
             const unsigned a = r * row + s;
             const unsigned b = a + 1;
             const unsigned c = a + row;
@@ -123,6 +123,14 @@ Mesh sphereMesh() {
         }
     }
     return mesh;
+}
+
+int sphereSegmentsFor(double pixelRadius) {
+    // Compared pixel by pixel with the full mesh under llvmpipe: up to this size the
+    // coarse sphere differs in at most a few outline pixels, and only slightly.
+    constexpr double coarseUpToPixels = 3.0;
+    constexpr int coarseSegments = 12;
+    return pixelRadius <= coarseUpToPixels ? coarseSegments : sphereSegments;
 }
 
 Mesh coneMesh() {

@@ -70,7 +70,11 @@ std::optional<Patch> patchGeometry(const Vec3& point, const Vec3& u, const Vec3&
 // v turned by degrees about axis, counter-clockwise as glRotated turns it.
 Vec3 rotated(const Vec3& v, double degrees, const Vec3& axis);
 
-Mesh sphereMesh();
+// A point's sphere with the given (even) number of segments and half as many rings.
+Mesh sphereMesh(int segments = sphereSegments);
+// The fewest segments for a sphere whose outline spans pixelRadius pixels on screen that
+// still shows the pixels of the full mesh; the full count for large or unknown sizes.
+int sphereSegmentsFor(double pixelRadius);
 Mesh coneMesh();
 
 } // namespace scene

@@ -181,7 +181,7 @@ void TestListPanel::combos() {
     const QStringList vectors{"u"};
     const QStringList intersect{"Point A", "Point B", "Line p", "Surface S"};
     const QStringList angle{"Vector u", "Line p", "Surface S"};
-    const QStringList distance{"Point A", "Point B", "Surface S"};
+    const QStringList distance{"Point A", "Point B", "Line p", "Surface S"};
     const QList<QStringList> expected{points,  points,   points,  points,    points,    vectors,
                                       points,  points,   points,  vectors,   vectors,   points,
                                       vectors, vectors,  points,  intersect, intersect, angle,
@@ -202,7 +202,7 @@ void TestListPanel::combos() {
     w.rebuildList();
     QCOMPARE(comboItems(w.linePoint), (QStringList{"A", "AB", "B"}));
     QCOMPARE(comboItems(w.distanceObject2),
-             (QStringList{"Point A", "Point AB", "Point B", "Surface S"}));
+             (QStringList{"Point A", "Point AB", "Point B", "Line p", "Surface S"}));
     QCOMPARE(w.vectorPoint2->currentIndex(), 0);
     // Emptied from outside, a picker is filled afresh.
     w.angleObject1->clear();

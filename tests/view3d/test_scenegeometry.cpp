@@ -65,7 +65,11 @@ private slots:
     void degeneratePatchDrawsNothing();
     void rotationMatchesGlRotate_data();
     void rotationMatchesGlRotate();
+    void sphereIsClosedAndOutward_data();
     void sphereIsClosedAndOutward();
+    void sphereDetailFollowsSize_data();
+    void sphereDetailFollowsSize();
+    void sphereDetailNeverFallsWithSize();
     void coneSitsOnTheYAxis();
 };
 
@@ -239,12 +243,21 @@ void TestSceneGeometry::rotationMatchesGlRotate() {
     COMPARE_POINT(scene::rotated(v, degrees, axis), expected.x, expected.y, expected.z);
 }
 
+void TestSceneGeometry::sphereIsClosedAndOutward_data() {
+    QTest::addColumn<int>("segments");
+    QTest::newRow("full") << scene::sphereSegments;
+    QTest::newRow("coarse, for small spheres") << scene::sphereSegmentsFor(1.0);
+}
+
 void TestSceneGeometry::sphereIsClosedAndOutward() {
-    const scene::Mesh mesh = scene::sphereMesh();
+    QFETCH(int, segments);
+    const scene::Mesh mesh = scene::sphereMesh(segments);
     QCOMPARE(mesh.normals.size(), mesh.vertices.size());
     QCOMPARE(mesh.triangles.size() % 3, size_t(0));
-    // 20 segments by 10 rings of 18 degrees; the pole rings close in triangles.
-    QCOMPARE(int(mesh.triangles.size() / 3), 20 * 10 * 2 - 2 * 20);
+    // Rings as far apart as the segments (18 degrees in full); the pole rings close in
+    // triangles.
+    const int rings = segments / 2;
+    QCOMPARE(int(mesh.triangles.size() / 3), segments * rings * 2 - 2 * segments);
     for (size_t i = 0; i < mesh.vertices.size(); ++i) {
         COMPARE_CLOSE(mesh.vertices[i].length(), 0.05);
         const Vec3 outward = mesh.vertices[i] * 20.0;
@@ -260,6 +273,33 @@ void TestSceneGeometry::sphereIsClosedAndOutward() {
     COMPARE_CLOSE(lowest, -0.05);
     COMPARE_CLOSE(highest, 0.05);
     QVERIFY(woundOutwards(mesh, {0, 0, 0}));
+}
+
+void TestSceneGeometry::sphereDetailFollowsSize_data() {
+    QTest::addColumn<double>("pixelRadius");
+    QTest::addColumn<bool>("full");
+    QTest::newRow("a dot") << 0.5 << false;
+    QTest::newRow("the default view's size") << 2.4 << false;
+    QTest::newRow("close up") << 20.0 << true;
+    QTest::newRow("filling the view") << 500.0 << true;
+    QTest::newRow("at or behind the eye") << kInf << true;
+    QTest::newRow("unknown") << kNaN << true;
+}
+
+void TestSceneGeometry::sphereDetailFollowsSize() {
+    QFETCH(double, pixelRadius);
+    QFETCH(bool, full);
+    const int segments = scene::sphereSegmentsFor(pixelRadius);
+    QCOMPARE(segments == scene::sphereSegments, full);
+    QVERIFY(segments <= scene::sphereSegments);
+    // Rings are half the segments and must meet at the poles.
+    QCOMPARE(segments % 2, 0);
+}
+
+void TestSceneGeometry::sphereDetailNeverFallsWithSize() {
+    for (double r = 0.25; r < 64.0; r *= 1.25)
+        QVERIFY2(scene::sphereSegmentsFor(r) <= scene::sphereSegmentsFor(r * 1.25),
+                 qPrintable(QString::number(r)));
 }
 
 void TestSceneGeometry::coneSitsOnTheYAxis() {
