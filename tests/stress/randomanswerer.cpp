@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 
 RandomAnswerer::RandomAnswerer(quint32 seed, const QStringList& sessionPaths,
                                const QStringList& otherPaths)
@@ -15,8 +16,19 @@ RandomAnswerer::RandomAnswerer(quint32 seed, const QStringList& sessionPaths,
 
 void RandomAnswerer::poll() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal)
+    if (!modal || answering)
         return;
+    // An answer may open a dialog of its own (a file dialog warns about a missing file); the
+    // timer does not fire again while its slot runs, so the answer comes from the event loop.
+    answering = true;
+    QTimer::singleShot(0, this, [this, modal = QPointer<QWidget>(modal)] {
+        answering = false;
+        if (modal && modal == QApplication::activeModalWidget())
+            answer(modal);
+    });
+}
+
+void RandomAnswerer::answer(QWidget* modal) {
     ++answered_;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         const QList<QAbstractButton*> buttons = box->buttons();

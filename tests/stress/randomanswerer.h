@@ -21,10 +21,12 @@ public:
 
 private:
     void poll();
+    void answer(QWidget* modal);
 
     QTimer timer;
     QRandomGenerator random;
     QStringList sessionPaths;
     QStringList otherPaths;
     int answered_ = 0;
+    bool answering = false;
 };

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QGraphicsView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -91,6 +92,7 @@ private:
     QString clickButton();
     QString useCombo();
     QString typeIntoField();
+    QString fillPage();
     QString pointerOnView(bool grid);
     QString switchPage();
     QString switchLanguage();
@@ -128,6 +130,7 @@ void StressTest::randomActions() {
                                 dir.filePath(QStringLiteral("shot.jpg")),
                                 dir.filePath(QStringLiteral("shot"))};
     RandomAnswerer answerer(seed + 1, sessions, others);
+    int mostObjects = 0;
     for (int action = 0; action < actionCount; ++action) {
         const QString what = perform(action);
         // Entries replaced by a rebuild go once control is back in the event loop.
@@ -137,8 +140,13 @@ void StressTest::randomActions() {
         if (!broken.isEmpty())
             QFAIL(qPrintable(
                 QStringLiteral("after action %1 (%2): %3").arg(action).arg(what, broken)));
+        int objects = 0;
+        for (int kind = 0; kind < 4; ++kind)
+            objects += window->objectStore->count(kind);
+        mostObjects = std::max(mostObjects, objects);
     }
-    qInfo("%d random actions run, %d dialogs answered", actionCount, answerer.answered());
+    qInfo("%d random actions run, %d dialogs answered, at most %d objects in the session",
+          actionCount, answerer.answered(), mostObjects);
 }
 
 QString StressTest::perform(int action) {
@@ -146,19 +154,25 @@ QString StressTest::perform(int action) {
     if (action % 50 == 0)
         window->activateWindow();
     const int roll = random.bounded(100);
+    QString what;
     if (roll < 30)
-        return clickButton();
-    if (roll < 48)
-        return useCombo();
-    if (roll < 72)
-        return typeIntoField();
-    if (roll < 82)
-        return pointerOnView(true);
-    if (roll < 90)
-        return pointerOnView(false);
-    if (roll < 97)
-        return switchPage();
-    return switchLanguage();
+        what = clickButton();
+    else if (roll < 45)
+        what = useCombo();
+    else if (roll < 60)
+        what = typeIntoField();
+    else if (roll < 72)
+        what = fillPage();
+    else if (roll < 82)
+        what = pointerOnView(true);
+    else if (roll < 90)
+        what = pointerOnView(false);
+    else if (roll < 97)
+        what = switchPage();
+    else
+        what = switchLanguage();
+    // Nothing of that kind on this page: the user goes elsewhere instead.
+    return what.isEmpty() ? switchPage() : what;
 }
 
 template <class T> QList<T*> StressTest::usable() const {
@@ -178,9 +192,10 @@ QPoint StressTest::somewhereIn(const QWidget* widget) {
 QString StressTest::clickButton() {
     const QList<QAbstractButton*> buttons = usable<QAbstractButton>();
     if (buttons.isEmpty())
-        return QStringLiteral("no button");
+        return QString();
     QAbstractButton* button = buttons[random.bounded(int(buttons.size()))];
-    const QString what = QStringLiteral("click %1").arg(button->text());
+    const QString what =
+        QStringLiteral("click %1 %2").arg(button->text(), button->metaObject()->className());
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
     return what;
 }
@@ -188,11 +203,14 @@ QString StressTest::clickButton() {
 QString StressTest::useCombo() {
     const QList<QComboBox*> combos = usable<QComboBox>();
     if (combos.isEmpty())
-        return QStringLiteral("no combo");
+        return QString();
     QComboBox* combo = combos[random.bounded(int(combos.size()))];
     const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown};
+    // Every number is drawn up front, so the run does not depend on what the display does.
     const Qt::Key key = keys[random.bounded(5)];
-    if (random.bounded(2) == 0) {
+    const bool withMouse = random.bounded(2) == 0;
+    const Qt::Key close = random.bounded(3) == 0 ? Qt::Key_Escape : Qt::Key_Return;
+    if (!withMouse) {
         QTest::keyClick(combo, key);
         return QStringLiteral("key %1 on a combo").arg(int(key));
     }
@@ -202,7 +220,7 @@ QString StressTest::useCombo() {
     if (!popup)
         return QStringLiteral("click on a combo, no list");
     QTest::keyClick(popup, key);
-    QTest::keyClick(popup, random.bounded(3) == 0 ? Qt::Key_Escape : Qt::Key_Return);
+    QTest::keyClick(popup, close);
     return QStringLiteral("choice %1 in a combo list").arg(int(key));
 }
 
@@ -222,7 +240,7 @@ void StressTest::typeText(QWidget* widget, const QString& text) {
 QString StressTest::typeIntoField() {
     const QList<QLineEdit*> fields = usable<QLineEdit>();
     if (fields.isEmpty())
-        return QStringLiteral("no field");
+        return QString();
     QLineEdit* field = fields[random.bounded(int(fields.size()))];
     QString text;
     const int choice = random.bounded(int(std::size(typedTexts)) + 2);
@@ -242,6 +260,27 @@ QString StressTest::typeIntoField() {
     if (enter)
         QTest::keyClick(field, Qt::Key_Return);
     return QStringLiteral("type \"%1\"%2").arg(text.left(20), enter ? " + Return" : "");
+}
+
+// Small whole numbers in every number field of the page, then one of its commands: most
+// such input is valid, and equal or parallel operands come up often.
+QString StressTest::fillPage() {
+    const QList<QLineEdit*> names = {window->pointName, window->vectorName, window->lineName,
+                                     window->surfaceName, window->intersectName};
+    for (QLineEdit* field : usable<QLineEdit>()) {
+        if (names.contains(field))
+            continue;
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        typeText(field, QString::number(random.bounded(21) - 10));
+    }
+    const QList<QPushButton*> commands = usable<QPushButton>();
+    if (commands.isEmpty())
+        return QString();
+    QPushButton* command = commands[random.bounded(int(commands.size()))];
+    const QString what = QStringLiteral("fill and %1").arg(command->text());
+    QTest::mouseClick(command, Qt::LeftButton, Qt::NoModifier, command->rect().center());
+    return what;
 }
 
 void StressTest::sendWheel(QWidget* widget, const QPoint& at, int delta) {
@@ -272,7 +311,7 @@ QString StressTest::pointerOnView(bool grid) {
         target = window->glWidget;
     }
     if (!target)
-        return QStringLiteral("no view");
+        return QString();
     switch (random.bounded(4)) {
     case 0:
         sendWheel(target, somewhereIn(target), random.bounded(2) ? 120 : -120);
