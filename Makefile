@@ -9,7 +9,7 @@ PACKAGES = g++ make cmake pkg-config \
            qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev \
            qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
            libgl-dev libglu1-mesa-dev libgl1-mesa-dri \
-           xvfb xauth fonts-dejavu-core locales
+           xvfb xauth fonts-dejavu-core locales xdotool imagemagick libx11-dev
 # Only for the fuzzing run of CI (`make fuzz`).
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -46,6 +46,7 @@ class StereonGUI : public QWidget {
     friend class TestInputPages;
     friend class TestAddCommands;
     friend class ListBenchmark;
+    friend class StressTest;
 
 public:
     // Settings are kept in the program's directory (or the user's configuration folder when

@@ -1,0 +1,120 @@
+#!/bin/sh
+# The real stereon process on the X display of the test run: it shows a session named on the
+# command line, remembers it on a normal close and opens it again at the next start, and a
+# user who types a point and saves finds it in the file afterwards.
+#
+# usage: e2e_stereon.sh STEREON STEREON_CLI CLOSEWINDOW SCENE.zdr
+set -eu
+
+stereon=$1
+cli=$2
+closewindow=$3
+scene=$4
+
+work=$(mktemp -d)
+pid=
+
+cleanup() {
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+        kill "$pid"
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The program keeps settings.cfg beside its binary, so a copy in a fresh folder starts with
+# settings of its own.
+cp "$stereon" "$work/stereon"
+cp "$scene" "$work/scene.zdr"
+printf 'en\n1\n' >"$work/settings.cfg"
+
+# start [SESSION]: runs the program and waits for its main window; sets $pid and $window.
+start() {
+    # From its own folder, where the file dialogs open.
+    (cd "$work" && exec ./stereon "$@") &
+    pid=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name '^Stereon$' |
+             head -n 1) || fail "no Stereon window appeared"
+    # Let the first frames settle before anyone looks or types.
+    sleep 1
+    xdotool windowfocus --sync "$window"
+}
+
+# close_window: closes the main window the way a window manager does and waits for the
+# program to end; a normal close exits with 0.
+close_window() {
+    "$closewindow" "$window"
+    status=0
+    wait "$pid" || status=$?
+    pid=
+    [ "$status" -eq 0 ] || fail "stereon exited with $status"
+}
+
+# screenshot FILE: the main window as it is on the screen, which must show more than a few
+# colours (a blank or unpainted window has one or two).
+screenshot() {
+    import -window "$window" "$1"
+    colours=$(identify -format '%k' "$1")
+    [ "$colours" -ge 16 ] || fail "$1 looks blank ($colours colours)"
+}
+
+settings_session() {
+    sed -n 2p "$work/settings.cfg"
+}
+
+# 1. A session named on the command line is shown and remembered.
+start "$work/scene.zdr"
+screenshot "$work/first.png"
+close_window
+[ "$(settings_session)" = "1$work/scene.zdr" ] ||
+    fail "settings after the first run: $(settings_session)"
+
+# 2. Without a session on the command line the last one comes back: the window looks the
+# same as when the file was named.
+start
+screenshot "$work/second.png"
+differing=$(compare -metric AE "$work/first.png" "$work/second.png" null: 2>&1) || true
+[ "$differing" = 0 ] || fail "the last session did not come back ($differing pixels differ)"
+
+# 3. The user adds a point on the point page (F4) and saves the session (F1, Ctrl+S).
+xdotool key F4
+sleep 0.5
+xdotool key ctrl+a
+xdotool type --delay 30 'Q1'
+xdotool key Return
+xdotool type --delay 30 '1.5'
+xdotool key Return
+xdotool type --delay 30 -- '-2'
+xdotool key Return
+xdotool type --delay 30 '3'
+xdotool key Return
+sleep 0.5
+xdotool key F1
+sleep 0.5
+xdotool key ctrl+s
+dialog=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name 'Save Stereon Session' |
+         head -n 1) || fail "no save dialog"
+xdotool windowfocus --sync "$dialog"
+# Only a name that starts like no file there: the dialog opens in the program's folder, and
+# the completer's list would take the keys.
+sleep 0.5
+xdotool type --delay 30 out.zdr
+xdotool key Return
+for _ in $(seq 50); do
+    [ -s "$work/out.zdr" ] && break
+    sleep 0.2
+done
+[ -s "$work/out.zdr" ] || fail "the session was not saved"
+close_window
+[ "$(settings_session)" = "1$work/out.zdr" ] ||
+    fail "settings after saving: $(settings_session)"
+
+shown=$("$cli" show "$work/out.zdr" Q1 A) || fail "stereon-cli cannot read the saved file"
+echo "$shown" | grep -qx 'Point Q1 \[1.5; -2; 3\]' || fail "Q1 is not in the saved file: $shown"
+echo "$shown" | grep -q '^Point A ' || fail "the loaded session is not in the saved file"
+echo "e2e: passed"
