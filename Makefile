@@ -37,8 +37,10 @@ configure: deps $(BUILD)/CMakeCache.txt
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The GUI tests share one display, so they run one at a time: none can take another's
+# keyboard focus.
 test: build
-	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && $(XVFB) ctest --output-on-failure
 
 run: build
 	@if [ -x $(BUILD)/gui/stereon ]; then $(BUILD)/gui/stereon examples/scene.zdr; \
@@ -48,7 +50,7 @@ run: build
 asan-test: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSTEREON_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 $(XVFB) ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 $(XVFB) ctest --output-on-failure
 
 # Renders data/*.png again from data/icons/*.svg (needs librsvg2-bin; the PNGs are committed).
 icons:
