@@ -49,6 +49,16 @@ start() {
 # program to end; a normal close exits with 0.
 close_window() {
     "$closewindow" "$window"
+    # A program that does not end (a prompt it should not show, say) fails the test here
+    # instead of running into the test's time limit.
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.2
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill "$pid"
+        fail "stereon did not close"
+    fi
     status=0
     wait "$pid" || status=$?
     pid=
