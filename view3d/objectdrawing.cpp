@@ -2,10 +2,13 @@
 
 #include "geometry/line.h"
 #include "geometry/surface.h"
-#include "view3d/screenscale.h"
+#include "view3d/occlusion.h"
 
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
+
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -23,15 +26,17 @@ Vec3 toVec3(const vector4D& v) {
 }
 
 // The camera of the current GL state.
-ScreenScale currentScreenScale() {
+struct CurrentCamera {
     GLdouble modelView[16];
     GLdouble projection[16];
     GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    return ScreenScale(modelView, projection, viewport[3]);
-}
+
+    CurrentCamera() {
+        glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+    }
+};
 
 void setMaterial(const GLfloat* diffuse, const GLfloat* specular) {
     glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
@@ -121,6 +126,26 @@ private:
     GLint front_ = GL_CCW;
 };
 
+// Keeps the caller's scissor test and box around drawing limited to rectangles.
+class ScissorScope {
+public:
+    ScissorScope() : wasScissoring_(glIsEnabled(GL_SCISSOR_TEST)) {
+        glGetIntegerv(GL_SCISSOR_BOX, box_);
+        glEnable(GL_SCISSOR_TEST);
+    }
+    ~ScissorScope() {
+        glScissor(box_[0], box_[1], box_[2], box_[3]);
+        if (!wasScissoring_)
+            glDisable(GL_SCISSOR_TEST);
+    }
+    ScissorScope(const ScissorScope&) = delete;
+    ScissorScope& operator=(const ScissorScope&) = delete;
+
+private:
+    GLboolean wasScissoring_;
+    GLint box_[4] = {0, 0, 0, 0};
+};
+
 } // namespace
 
 ObjectDrawing::ObjectDrawing() : cone_(scene::coneMesh()) {}
@@ -132,26 +157,27 @@ const scene::Mesh& ObjectDrawing::sphere(int segments) {
     return found->second;
 }
 
-void ObjectDrawing::gather(Batch kind) {
-    if (pending_ != kind)
-        flush();
-    pending_ = kind;
+void ObjectDrawing::extend(Batch kind, size_t end) {
+    if (runs_.empty() || runs_.back().kind != kind)
+        runs_.push_back({kind, end - 1, end});
+    else
+        runs_.back().end = end;
 }
 
 void ObjectDrawing::drawPoint(const Point& p) {
     const Vec3 centre = toVec3(p.coordinates);
     if (!centre.isFinite())
         return;
-    gather(Batch::Points);
     centres_.push_back(centre);
+    extend(Batch::Points, centres_.size());
 }
 
 void ObjectDrawing::drawVector(const Vector& v) {
     const auto arrow = scene::arrowGeometry(toVec3(v.start), toVec3(v.coordinates));
     if (!arrow)
         return;
-    gather(Batch::Vectors);
     arrows_.push_back(*arrow);
+    extend(Batch::Vectors, arrows_.size());
 }
 
 void ObjectDrawing::drawLine(const line& l) {
@@ -159,8 +185,8 @@ void ObjectDrawing::drawLine(const line& l) {
         scene::lineSegment(toVec3(l.point.coordinates), toVec3(l.direction.coordinates));
     if (!segment)
         return;
-    gather(Batch::Lines);
     segments_.push_back(*segment);
+    extend(Batch::Lines, segments_.size());
 }
 
 void ObjectDrawing::drawSurface(const surface& s) {
@@ -168,28 +194,40 @@ void ObjectDrawing::drawSurface(const surface& s) {
                                             toVec3(s.v.coordinates), toVec3(s.normal.coordinates));
     if (!patch)
         return;
-    gather(Batch::Surfaces);
     patches_.push_back(*patch);
+    extend(Batch::Surfaces, patches_.size());
 }
 
 void ObjectDrawing::flush() {
-    switch (pending_) {
-    case Batch::None:
-        break;
-    case Batch::Points:
-        flushPoints();
-        break;
-    case Batch::Vectors:
-        flushVectors();
-        break;
-    case Batch::Lines:
-        flushLines();
-        break;
-    case Batch::Surfaces:
-        flushSurfaces();
-        break;
+    if (runs_.empty())
+        return;
+    const CurrentCamera camera;
+    const ScreenScale scale(camera.modelView, camera.projection, camera.viewport[3]);
+    std::optional<Occlusion> occlusion;
+    if (culling_ && !patches_.empty())
+        occlusion.emplace(camera.modelView, camera.projection, camera.viewport, patches_);
+    const Occlusion* hiding = occlusion ? &*occlusion : nullptr;
+    for (const Run& run : runs_) {
+        switch (run.kind) {
+        case Batch::Points:
+            flushPoints(run, scale, hiding);
+            break;
+        case Batch::Vectors:
+            flushVectors(run, hiding);
+            break;
+        case Batch::Lines:
+            flushLines(run);
+            break;
+        case Batch::Surfaces:
+            flushSurfaces(run, hiding);
+            break;
+        }
     }
-    pending_ = Batch::None;
+    runs_.clear();
+    centres_.clear();
+    arrows_.clear();
+    segments_.clear();
+    patches_.clear();
 }
 
 template <class Place> void ObjectDrawing::appendMesh(const scene::Mesh& mesh, Place place) {
@@ -211,70 +249,92 @@ void ObjectDrawing::drawScratchTriangles(bool withNormals) {
     indices_.clear();
 }
 
-void ObjectDrawing::flushPoints() {
-    const ScreenScale scale = currentScreenScale();
-    // Triangle set-up dominates a software rasteriser: small spheres get coarser meshes.
-    for (const Vec3& centre : centres_) {
+void ObjectDrawing::flushPoints(const Run& run, const ScreenScale& scale,
+                                const Occlusion* occlusion) {
+    const Vec3 reach{scene::sphereRadius, scene::sphereRadius, scene::sphereRadius};
+    for (size_t i = run.begin; i < run.end; ++i) {
+        const Vec3& centre = centres_[i];
+        if (occlusion && occlusion->hides(centre - reach, centre + reach, 0.0))
+            continue;
+        // Triangle set-up dominates a software rasteriser: small spheres get coarser meshes.
         const int segments =
             scene::sphereSegmentsFor(scale.pixelRadius(centre, scene::sphereRadius));
         appendMesh(sphere(segments), [&centre](const Vec3& v) { return centre + v; });
     }
-    centres_.clear();
     setMaterial(pointDiffuse, pointSpecular);
     drawScratchTriangles(true);
     setMaterial(white, white);
 }
 
-void ObjectDrawing::flushVectors() {
+void ObjectDrawing::flushVectors(const Run& run, const Occlusion* occlusion) {
     GLfloat lineWidth = 1.0f;
     glGetFloatv(GL_LINE_WIDTH, &lineWidth);
     UnlitScope unlit;
     glLineWidth(lineWidthOfVector);
     glColor3d(1.0, 0.0, 0.0);
 
-    for (const scene::Arrow& a : arrows_)
+    const Vec3 reach{scene::headRadius, scene::headRadius, scene::headRadius};
+    std::vector<const scene::Arrow*> shown;
+    for (size_t i = run.begin; i < run.end; ++i) {
+        const scene::Arrow& a = arrows_[i];
+        const Vec3 low{std::min(a.start.x, a.tip.x), std::min(a.start.y, a.tip.y),
+                       std::min(a.start.z, a.tip.z)};
+        const Vec3 high{std::max(a.start.x, a.tip.x), std::max(a.start.y, a.tip.y),
+                        std::max(a.start.z, a.tip.z)};
+        if (occlusion && occlusion->hides(low - reach, high + reach, lineWidthOfVector))
+            continue;
+        shown.push_back(&a);
         appendMesh(cone_,
                    [&a](const Vec3& v) { return a.headBase + scene::rotated(v, a.angle, a.axis); });
+    }
     drawScratchTriangles(false);
 
     glBegin(GL_LINES);
-    for (const scene::Arrow& a : arrows_) {
-        vertex(a.start);
-        vertex(a.shaftEnd);
+    for (const scene::Arrow* a : shown) {
+        vertex(a->start);
+        vertex(a->shaftEnd);
     }
     glEnd();
-    arrows_.clear();
     glLineWidth(lineWidth);
 }
 
-void ObjectDrawing::flushLines() {
+void ObjectDrawing::flushLines(const Run& run) {
     setMaterial(lineDiffuse, lineSpecular);
     {
         UnlitScope unlit;
         glColor3d(0.0, 0.0, 1.0);
         glBegin(GL_LINES);
-        for (const scene::Segment& s : segments_) {
-            vertex(s.from);
-            vertex(s.to);
+        for (size_t i = run.begin; i < run.end; ++i) {
+            vertex(segments_[i].from);
+            vertex(segments_[i].to);
         }
         glEnd();
     }
-    segments_.clear();
     setMaterial(white, white);
 }
 
-void ObjectDrawing::flushSurfaces() {
+void ObjectDrawing::flushSurfaces(const Run& run, const Occlusion* occlusion) {
     glColor4d(0.196, 0.8, 0.196, 1.0);
     setMaterial(surfaceDiffuse, surfaceSpecular);
-    for (const scene::Patch& patch : patches_) {
+    auto strip = [](const scene::Patch& patch) {
         glBegin(GL_QUAD_STRIP);
         for (const Vec3& corner : patch.corners) {
             glNormal3d(patch.normal.x, patch.normal.y, patch.normal.z);
             vertex(corner);
         }
         glEnd();
+    };
+    if (occlusion) {
+        ScissorScope scissor;
+        for (size_t i = run.begin; i < run.end; ++i)
+            for (const Occlusion::Rect& r : occlusion->drawnRects(patches_[i])) {
+                glScissor(r.x, r.y, r.width, r.height);
+                strip(patches_[i]);
+            }
+    } else {
+        for (size_t i = run.begin; i < run.end; ++i)
+            strip(patches_[i]);
     }
-    patches_.clear();
     setMaterial(white, white);
     glColor4d(1.0, 1.0, 1.0, 1.0);
 }

@@ -1,14 +1,19 @@
 #include "geometry/line.h"
 #include "geometry/surface.h"
+#include "view3d/camera.h"
 #include "view3d/objectdrawing.h"
 
 #include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QTest>
+
+#include <GL/glu.h>
 
 #include <functional>
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -30,6 +35,71 @@ bool isWhite(const GLfloat* c) {
     return c[0] == 1.0f && c[1] == 1.0f && c[2] == 1.0f && c[3] == 1.0f;
 }
 
+// A crowded scene: many planes through a small cube, with points, vectors and lines among
+// them, as seen from the view's default distance.
+void drawCrowd(ObjectDrawing& d, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> spread(-3.0, 3.0);
+    std::uniform_real_distribution<double> direction(-1.0, 1.0);
+    auto vec = [&] { return Vector(direction(random), direction(random), direction(random)); };
+    auto at = [&] { return Point(spread(random), spread(random), spread(random)); };
+    for (int i = 0; i < 600; ++i) {
+        switch (i % 10) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+            d.drawPoint(at());
+            break;
+        case 4:
+        case 5: {
+            Vector v = vec();
+            const Point s = at();
+            v.setStart(s.coordinates.x(), s.coordinates.y(), s.coordinates.z());
+            d.drawVector(v);
+            break;
+        }
+        case 6:
+        case 7:
+        case 8: {
+            line l;
+            l.setLine(at(), vec());
+            d.drawLine(l);
+            break;
+        }
+        default: {
+            surface s;
+            s.setPlane(vec(), at());
+            d.drawSurface(s);
+        }
+        }
+    }
+}
+
+// The frame as the view sets it up: camera, light, depth test.
+void setUpFrame(const Camera& camera, int size) {
+    const GLfloat diffuse[] = {1.0f, 1.0f, 1.0f, 1.0f};
+    const GLfloat ambient[] = {0.5f, 0.5f, 0.5f, 1.0f};
+    const GLfloat position[] = {10.0f, 10.0f, 10.0f, 1.0f};
+    glViewport(0, 0, size, size);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, 1.0, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const Vec3 eye = camera.eye();
+    gluLookAt(eye.x, eye.y, eye.z, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT1, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT1, GL_POSITION, position);
+    glEnable(GL_LIGHT1);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Draw)
@@ -42,6 +112,8 @@ private slots:
     void cleanupTestCase();
     void leavesStateAsFound_data();
     void leavesStateAsFound();
+    void cullingKeepsThePicture_data();
+    void cullingKeepsThePicture();
 
 private:
     QOpenGLContext context;
@@ -108,6 +180,54 @@ void TestObjectDrawing::leavesStateAsFound() {
     glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
     glGetMaterialfv(GL_BACK, GL_SPECULAR, specular);
     QCOMPARE(isWhite(diffuse) && isWhite(specular), whiteMaterial);
+}
+
+void TestObjectDrawing::cullingKeepsThePicture_data() {
+    QTest::addColumn<double>("yaw");
+    QTest::addColumn<double>("pitch");
+    QTest::addColumn<double>("distance");
+    QTest::addColumn<unsigned>("seed");
+    QTest::newRow("default view") << 0.0 << 0.0 << 10.0 << 1u;
+    QTest::newRow("turned and raised") << 130.0 << 35.0 << 10.0 << 2u;
+    QTest::newRow("from below") << 250.0 << -60.0 << 14.0 << 3u;
+    // Inside the crowd: most planes reach behind the eye.
+    QTest::newRow("close up") << 40.0 << 10.0 << 2.0 << 4u;
+    QTest::newRow("far away") << 300.0 << 80.0 << 40.0 << 5u;
+}
+
+// Leaving out what the planes hide must not change a single pixel.
+void TestObjectDrawing::cullingKeepsThePicture() {
+    QFETCH(double, yaw);
+    QFETCH(double, pitch);
+    QFETCH(double, distance);
+    QFETCH(unsigned, seed);
+    const int size = 400;
+    QOpenGLFramebufferObject target(size, size, QOpenGLFramebufferObject::CombinedDepthStencil);
+    QVERIFY(target.bind());
+    Camera camera;
+    camera.yaw = yaw;
+    camera.pitch = pitch;
+    camera.distance = distance;
+
+    auto render = [&](bool culling) {
+        setUpFrame(camera, size);
+        ObjectDrawing d;
+        d.setCulling(culling);
+        drawCrowd(d, seed);
+        d.flush();
+        return target.toImage();
+    };
+    const QImage culled = render(true);
+    const QImage whole = render(false);
+    target.release();
+
+    int differing = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            differing += culled.pixel(x, y) != whole.pixel(x, y) ? 1 : 0;
+    QCOMPARE(differing, 0);
+    // The scene is there at all.
+    QVERIFY(whole.pixel(size / 2, size / 2) != qRgb(0, 0, 0));
 }
 
 QTEST_MAIN(TestObjectDrawing)

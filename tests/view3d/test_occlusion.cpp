@@ -1,0 +1,124 @@
+#include "view3d/occlusion.h"
+
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+const int viewport[4] = {0, 0, 400, 400};
+
+// The view's camera looking from (0, 0, distance) at the origin: 45 degrees, square, 0.1 to 100.
+struct Camera {
+    double modelView[16] = {};
+    double projection[16] = {};
+
+    explicit Camera(double distance) {
+        for (int i = 0; i < 4; ++i)
+            modelView[i * 5] = 1.0;
+        modelView[14] = -distance;
+        const double f = 1.0 / std::tan(22.5 * 3.14159265358979323846 / 180.0);
+        const double near = 0.1;
+        const double far = 100.0;
+        projection[0] = f;
+        projection[5] = f;
+        projection[10] = (far + near) / (near - far);
+        projection[11] = -1.0;
+        projection[14] = 2.0 * far * near / (near - far);
+    }
+};
+
+// A 12 by 12 patch facing the camera at depth z, centred on (x, 0, z).
+scene::Patch facing(double x, double z) {
+    return *scene::patchGeometry({x, 0, z}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1});
+}
+
+Occlusion occlusion(double distance, const std::vector<scene::Patch>& patches) {
+    const Camera c(distance);
+    return Occlusion(c.modelView, c.projection, viewport, patches);
+}
+
+bool hidesAround(const Occlusion& o, const Vec3& centre, double margin = 0.0) {
+    const Vec3 r{0.05, 0.05, 0.05};
+    return o.hides(centre - r, centre + r, margin);
+}
+
+} // namespace
+
+class TestOcclusion : public QObject {
+    Q_OBJECT
+private slots:
+    void patchHidesOnlyWhatLiesWhollyBehindIt();
+    void hiddenPatchIsNotDrawn();
+    void drawnRectsHoldTheVisiblePart();
+    void patchCrossingTheNearPlaneTakesNoPart();
+};
+
+void TestOcclusion::patchHidesOnlyWhatLiesWhollyBehindIt() {
+    // At distance 40 the patch at z = 0 spans about a third of the view.
+    const Occlusion o = occlusion(40.0, {facing(0.0, 0.0)});
+    QVERIFY(hidesAround(o, {0, 0, -2}));
+    QVERIFY(hidesAround(o, {3, 3, -1}));
+    QVERIFY(!hidesAround(o, {0, 0, 2}));      // in front
+    QVERIFY(!hidesAround(o, {0, 0, 0}));      // pierces it
+    QVERIFY(!hidesAround(o, {0, 0, -0.04}));  // closer than its radius
+    QVERIFY(!hidesAround(o, {10, 0, -2}));    // beside it on screen
+    QVERIFY(!hidesAround(o, {6.3, 0, -0.5})); // peeks out at the edge
+    // Wide lines drawn near the edge could reach past it.
+    QVERIFY(hidesAround(o, {4.3, 0, -0.1}, 0.0));
+    QVERIFY(!hidesAround(o, {4.3, 0, -0.1}, 10.0));
+    // Off screen nothing shows anyway; behind the eye nothing is known.
+    QVERIFY(hidesAround(o, {200, 0, 0}));
+    QVERIFY(!hidesAround(o, {0, 0, 45}));
+
+    const Occlusion none = occlusion(40.0, {});
+    QVERIFY(!hidesAround(none, {0, 0, -2}));
+}
+
+void TestOcclusion::hiddenPatchIsNotDrawn() {
+    const scene::Patch front = facing(0.0, 0.0);
+    const scene::Patch back = facing(0.0, -20.0);
+    const Occlusion o = occlusion(40.0, {front, back});
+    QVERIFY(o.drawnRects(back).empty());
+    QVERIFY(!o.drawnRects(front).empty());
+    // The order they come in does not matter.
+    QVERIFY(occlusion(40.0, {back, front}).drawnRects(back).empty());
+}
+
+void TestOcclusion::drawnRectsHoldTheVisiblePart() {
+    // On screen the front patch spans x and y from 128 to 272; the back one x from 176 to
+    // 318 and y from 129 to 271, so it shows right of x = 272 only.
+    const scene::Patch front = facing(0.0, 0.0);
+    const scene::Patch back = facing(4.0, -1.0);
+    const Occlusion o = occlusion(40.0, {front, back});
+    const std::vector<Occlusion::Rect> rects = o.drawnRects(back);
+    auto drawn = [&rects](int x, int y) {
+        for (const Occlusion::Rect& r : rects)
+            if (x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height)
+                return true;
+        return false;
+    };
+    for (const QPoint shows :
+         {QPoint(300, 200), QPoint(275, 200), QPoint(316, 131), QPoint(316, 269)})
+        QVERIFY2(drawn(shows.x(), shows.y()),
+                 qPrintable(QStringLiteral("%1, %2").arg(shows.x()).arg(shows.y())));
+    for (const QPoint hidden : {QPoint(230, 200), QPoint(180, 150)})
+        QVERIFY2(!drawn(hidden.x(), hidden.y()),
+                 qPrintable(QStringLiteral("%1, %2").arg(hidden.x()).arg(hidden.y())));
+}
+
+void TestOcclusion::patchCrossingTheNearPlaneTakesNoPart() {
+    // Seen from distance 3, the plane x + z = 0 reaches behind the eye.
+    const scene::Patch crossing =
+        *scene::patchGeometry({0, 0, 0}, {1, 0, -1}, {0, 1, 0}, {1, 0, 1});
+    const Occlusion o = occlusion(3.0, {crossing});
+    const std::vector<Occlusion::Rect> rects = o.drawnRects(crossing);
+    QCOMPARE(rects.size(), size_t(1));
+    QCOMPARE(rects[0].width, viewport[2]);
+    QCOMPARE(rects[0].height, viewport[3]);
+    // Behind the plane as the eye sees it, yet shown.
+    QVERIFY(!hidesAround(o, {1, 0, -3}));
+}
+
+QTEST_APPLESS_MAIN(TestOcclusion)
+#include "test_occlusion.moc"

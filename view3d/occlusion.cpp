@@ -1,0 +1,249 @@
+#include "view3d/occlusion.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr int cellSize = 16;
+// Pixel centres lie half a pixel inside a cell, and the rasteriser snaps vertices to a
+// fraction of a pixel: half a pixel of margin covers both.
+constexpr double edgeMargin = 0.5;
+// Window depth: well above the depth buffer's step and the rasteriser's float rounding.
+constexpr double depthTolerance = 1e-6;
+// The rasteriser snaps vertices to a fraction of a pixel, which tilts a patch's depth by up
+// to its slope times that much anywhere; a whole pixel of slope covers it.
+constexpr double snapReach = 1.0;
+constexpr double farAway = 2.0;
+constexpr unsigned char insideAll = 1u << 4;
+// A patch with less area on screen than this is seen edge-on: its depth slope is unreliable.
+constexpr double leastArea = 1.0;
+
+} // namespace
+
+Occlusion::Occlusion(const double* modelView, const double* projection, const int* viewport,
+                     const std::vector<scene::Patch>& occluders) {
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r) {
+            double sum = 0.0;
+            for (int k = 0; k < 4; ++k)
+                sum += projection[k * 4 + r] * modelView[c * 4 + k];
+            matrix_[c * 4 + r] = sum;
+        }
+    std::copy(viewport, viewport + 4, viewport_);
+    columns_ = std::max(0, (viewport_[2] + cellSize - 1) / cellSize);
+    rows_ = std::max(0, (viewport_[3] + cellSize - 1) / cellSize);
+    bounds_.assign(size_t(columns_) * size_t(rows_), farAway);
+
+    Footprint f;
+    for (const scene::Patch& patch : occluders) {
+        if (!footprint(patch, f))
+            continue;
+        for (int row = f.firstRow; row <= f.lastRow; ++row)
+            for (int column = f.firstColumn; column <= f.lastColumn; ++column)
+                if (f.covers(column, row))
+                    bound(column, row) =
+                        std::min(bound(column, row), f.farthest(column, row) + f.slack);
+    }
+}
+
+double Occlusion::cornerX(int column) const {
+    return viewport_[0] + std::min(column * cellSize, viewport_[2]);
+}
+
+double Occlusion::cornerY(int row) const {
+    return viewport_[1] + std::min(row * cellSize, viewport_[3]);
+}
+
+bool Occlusion::project(const Vec3& p, Window& out) const {
+    double clip[4];
+    for (int r = 0; r < 4; ++r)
+        clip[r] = matrix_[r] * p.x + matrix_[4 + r] * p.y + matrix_[8 + r] * p.z + matrix_[12 + r];
+    const double w = clip[3];
+    if (!(w > 0.0) || !(clip[2] >= -w && clip[2] <= w))
+        return false;
+    out.x = viewport_[0] + viewport_[2] * (clip[0] / w + 1.0) / 2.0;
+    out.y = viewport_[1] + viewport_[3] * (clip[1] / w + 1.0) / 2.0;
+    out.z = (clip[2] / w + 1.0) / 2.0;
+    return std::isfinite(out.x) && std::isfinite(out.y);
+}
+
+bool Occlusion::footprint(const scene::Patch& patch, Footprint& out) const {
+    // The strip's corners in order around the patch.
+    const Vec3* order[] = {&patch.corners[0], &patch.corners[1], &patch.corners[3],
+                           &patch.corners[2]};
+    Window w[4];
+    for (int i = 0; i < 4; ++i)
+        if (!project(*order[i], w[i]))
+            return false;
+    double area = 0.0;
+    for (int i = 0; i < 4; ++i) {
+        const Window& a = w[i];
+        const Window& b = w[(i + 1) % 4];
+        area += a.x * b.y - b.x * a.y;
+    }
+    area /= 2.0;
+    if (std::fabs(area) < leastArea)
+        return false;
+
+    // Edge i as a*x + b*y + c: the distance in pixels, positive inside.
+    const double turn = area > 0.0 ? 1.0 : -1.0;
+    double edge[4][3];
+    for (int i = 0; i < 4; ++i) {
+        const Window& a = w[i];
+        const Window& b = w[(i + 1) % 4];
+        const double dx = b.x - a.x;
+        const double dy = b.y - a.y;
+        const double length = std::hypot(dx, dy);
+        if (!(length > 0.0))
+            return false;
+        edge[i][0] = -dy * turn / length;
+        edge[i][1] = dx * turn / length;
+        edge[i][2] = -(edge[i][0] * a.x + edge[i][1] * a.y);
+    }
+    // Window depth is affine in window x and y over a plane seen in perspective.
+    const double e1x = w[1].x - w[0].x, e1y = w[1].y - w[0].y, dz1 = w[1].z - w[0].z;
+    const double e2x = w[2].x - w[0].x, e2y = w[2].y - w[0].y, dz2 = w[2].z - w[0].z;
+    const double det = e1x * e2y - e1y * e2x;
+    const double slopeX = (dz1 * e2y - dz2 * e1y) / det;
+    const double slopeY = (e1x * dz2 - e2x * dz1) / det;
+    out.slack = (std::fabs(slopeX) + std::fabs(slopeY)) * snapReach + depthTolerance;
+
+    double minX = w[0].x, maxX = w[0].x, minY = w[0].y, maxY = w[0].y;
+    for (const Window& p : w) {
+        minX = std::min(minX, p.x);
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
+    }
+    auto cell = [](double offset) { return int(std::floor(offset / cellSize)); };
+    out.firstColumn = std::max(0, cell(minX - edgeMargin - viewport_[0]));
+    out.lastColumn = std::min(columns_ - 1, cell(maxX + edgeMargin - viewport_[0]));
+    out.firstRow = std::max(0, cell(minY - edgeMargin - viewport_[1]));
+    out.lastRow = std::min(rows_ - 1, cell(maxY + edgeMargin - viewport_[1]));
+
+    const int across = out.lastColumn - out.firstColumn + 2;
+    const int up = out.lastRow - out.firstRow + 2;
+    out.sides.clear();
+    out.depths.clear();
+    if (across < 2 || up < 2)
+        return true;
+    out.sides.reserve(size_t(across) * size_t(up));
+    out.depths.reserve(size_t(across) * size_t(up));
+    for (int row = out.firstRow; row <= out.lastRow + 1; ++row) {
+        const double y = cornerY(row);
+        for (int column = out.firstColumn; column <= out.lastColumn + 1; ++column) {
+            const double x = cornerX(column);
+            unsigned char sides = insideAll;
+            for (int i = 0; i < 4; ++i) {
+                const double d = edge[i][0] * x + edge[i][1] * y + edge[i][2];
+                if (d <= -edgeMargin)
+                    sides |= 1u << i;
+                if (d < edgeMargin)
+                    sides &= ~insideAll;
+            }
+            out.sides.push_back(sides);
+            out.depths.push_back(w[0].z + slopeX * (x - w[0].x) + slopeY * (y - w[0].y));
+        }
+    }
+    return true;
+}
+
+std::array<size_t, 4> Occlusion::Footprint::corners(int column, int row) const {
+    const int across = lastColumn - firstColumn + 2;
+    const size_t i = size_t((row - firstRow) * across + (column - firstColumn));
+    return {i, i + 1, i + size_t(across), i + size_t(across) + 1};
+}
+
+unsigned char Occlusion::Footprint::sidesOfAll(int column, int row) const {
+    const auto c = corners(column, row);
+    return sides[c[0]] & sides[c[1]] & sides[c[2]] & sides[c[3]];
+}
+
+bool Occlusion::Footprint::covers(int column, int row) const {
+    return (sidesOfAll(column, row) & insideAll) != 0;
+}
+
+bool Occlusion::Footprint::misses(int column, int row) const {
+    return (sidesOfAll(column, row) & ~insideAll) != 0;
+}
+
+double Occlusion::Footprint::nearest(int column, int row) const {
+    const auto c = corners(column, row);
+    return std::min({depths[c[0]], depths[c[1]], depths[c[2]], depths[c[3]]});
+}
+
+double Occlusion::Footprint::farthest(int column, int row) const {
+    const auto c = corners(column, row);
+    return std::max({depths[c[0]], depths[c[1]], depths[c[2]], depths[c[3]]});
+}
+
+bool Occlusion::hides(const Vec3& low, const Vec3& high, double margin) const {
+    double minX = 0.0, maxX = 0.0, minY = 0.0, maxY = 0.0, nearest = 0.0;
+    for (int i = 0; i < 8; ++i) {
+        const Vec3 corner{i & 1 ? high.x : low.x, i & 2 ? high.y : low.y, i & 4 ? high.z : low.z};
+        Window w;
+        if (!project(corner, w))
+            return false;
+        if (i == 0 || w.x < minX)
+            minX = w.x;
+        if (i == 0 || w.x > maxX)
+            maxX = w.x;
+        if (i == 0 || w.y < minY)
+            minY = w.y;
+        if (i == 0 || w.y > maxY)
+            maxY = w.y;
+        if (i == 0 || w.z < nearest)
+            nearest = w.z;
+    }
+    // Whole pixels whose centres the outline may reach, clipped to the viewport.
+    const double reach = margin + 1.0;
+    const int x0 = std::max(0, int(std::floor(minX - reach)) - viewport_[0]);
+    const int x1 = std::min(viewport_[2] - 1, int(std::ceil(maxX + reach)) - viewport_[0]);
+    const int y0 = std::max(0, int(std::floor(minY - reach)) - viewport_[1]);
+    const int y1 = std::min(viewport_[3] - 1, int(std::ceil(maxY + reach)) - viewport_[1]);
+    for (int row = y0 / cellSize; row <= y1 / cellSize && y0 <= y1; ++row)
+        for (int column = x0 / cellSize; column <= x1 / cellSize && x0 <= x1; ++column)
+            if (!(bound(column, row) < nearest - depthTolerance))
+                return false;
+    return true;
+}
+
+std::vector<Occlusion::Rect> Occlusion::drawnRects(const scene::Patch& patch) const {
+    Footprint f;
+    if (!footprint(patch, f))
+        return {{viewport_[0], viewport_[1], viewport_[2], viewport_[3]}};
+    // Per row the span of cells the patch may show in; rows with the same span share a
+    // rectangle.
+    std::vector<Rect> rects;
+    int spanFirst = -1;
+    int spanLast = -1;
+    int bandFirstRow = 0;
+    auto close = [&](int lastRow) {
+        if (spanFirst < 0)
+            return;
+        const int x = int(cornerX(spanFirst));
+        const int y = int(cornerY(bandFirstRow));
+        rects.push_back({x, y, int(cornerX(spanLast + 1)) - x, int(cornerY(lastRow + 1)) - y});
+    };
+    for (int row = f.firstRow; row <= f.lastRow; ++row) {
+        int first = -1;
+        int last = -1;
+        for (int column = f.firstColumn; column <= f.lastColumn; ++column) {
+            if (f.misses(column, row) || f.nearest(column, row) - f.slack > bound(column, row))
+                continue;
+            if (first < 0)
+                first = column;
+            last = column;
+        }
+        if (first == spanFirst && last == spanLast)
+            continue;
+        close(row - 1);
+        spanFirst = first;
+        spanLast = last;
+        bandFirstRow = row;
+    }
+    close(f.lastRow);
+    return rects;
+}
