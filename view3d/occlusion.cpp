@@ -16,9 +16,11 @@ constexpr double depthTolerance = 1e-6;
 // to its slope times that much anywhere; a whole pixel of slope covers it.
 constexpr double snapReach = 1.0;
 constexpr double farAway = 2.0;
-constexpr unsigned char insideAll = 1u << 4;
+// Bits 0 to 5 tell the edges apart.
+constexpr unsigned char insideAll = 1u << 7;
 // A patch with less area on screen than this is seen edge-on: its depth slope is unreliable.
 constexpr double leastArea = 1.0;
+constexpr double shortestEdge = 1e-6;
 
 } // namespace
 
@@ -56,62 +58,124 @@ double Occlusion::cornerY(int row) const {
     return viewport_[1] + std::min(row * cellSize, viewport_[3]);
 }
 
-bool Occlusion::project(const Vec3& p, Window& out) const {
-    double clip[4];
+Occlusion::Clip Occlusion::toClip(const Vec3& p) const {
+    Clip c;
     for (int r = 0; r < 4; ++r)
-        clip[r] = matrix_[r] * p.x + matrix_[4 + r] * p.y + matrix_[8 + r] * p.z + matrix_[12 + r];
-    const double w = clip[3];
-    if (!(w > 0.0) || !(clip[2] >= -w && clip[2] <= w))
+        c[size_t(r)] =
+            matrix_[r] * p.x + matrix_[4 + r] * p.y + matrix_[8 + r] * p.z + matrix_[12 + r];
+    return c;
+}
+
+Occlusion::Window Occlusion::toWindow(const Clip& c) const {
+    return {viewport_[0] + viewport_[2] * (c[0] / c[3] + 1.0) / 2.0,
+            viewport_[1] + viewport_[3] * (c[1] / c[3] + 1.0) / 2.0, (c[2] / c[3] + 1.0) / 2.0};
+}
+
+bool Occlusion::project(const Vec3& p, Window& out) const {
+    const Clip c = toClip(p);
+    const double w = c[3];
+    if (!(w > 0.0) || !(c[2] >= -w && c[2] <= w))
         return false;
-    out.x = viewport_[0] + viewport_[2] * (clip[0] / w + 1.0) / 2.0;
-    out.y = viewport_[1] + viewport_[3] * (clip[1] / w + 1.0) / 2.0;
-    out.z = (clip[2] / w + 1.0) / 2.0;
+    out = toWindow(c);
     return std::isfinite(out.x) && std::isfinite(out.y);
 }
 
 bool Occlusion::footprint(const scene::Patch& patch, Footprint& out) const {
-    // The strip's corners in order around the patch.
-    const Vec3* order[] = {&patch.corners[0], &patch.corners[1], &patch.corners[3],
-                           &patch.corners[2]};
-    Window w[4];
-    for (int i = 0; i < 4; ++i)
-        if (!project(*order[i], w[i]))
+    out.firstColumn = 0;
+    out.lastColumn = -1;
+    out.firstRow = 0;
+    out.lastRow = -1;
+    out.sides.clear();
+    out.depths.clear();
+
+    // The strip's corners in order around the patch, cut as GL cuts them at the near
+    // plane (z >= -w) and the far plane (z <= w); a convex polygon of up to six corners.
+    Polygon polygon;
+    for (int i : {0, 1, 3, 2})
+        polygon.push(toClip(patch.corners[size_t(i)]));
+    for (double side : {1.0, -1.0}) {
+        Polygon cut;
+        for (int i = 0; i < polygon.count; ++i) {
+            const Clip& a = polygon.corners[size_t(i)];
+            const Clip& b = polygon.corners[size_t((i + 1) % polygon.count)];
+            const double da = side * a[2] + a[3];
+            const double db = side * b[2] + b[3];
+            if (da >= 0.0)
+                cut.push(a);
+            if ((da >= 0.0) != (db >= 0.0)) {
+                const double t = da / (da - db);
+                Clip between;
+                for (size_t k = 0; k < 4; ++k)
+                    between[k] = a[k] + (b[k] - a[k]) * t;
+                cut.push(between);
+            }
+        }
+        polygon = cut;
+    }
+    // Wholly beyond the near or far plane: it leaves no pixel.
+    if (polygon.count < 3)
+        return true;
+
+    std::array<Window, Polygon::most> w;
+    const int n = polygon.count;
+    for (int i = 0; i < n; ++i) {
+        w[size_t(i)] = toWindow(polygon.corners[size_t(i)]);
+        if (!std::isfinite(w[size_t(i)].x) || !std::isfinite(w[size_t(i)].y) ||
+            !std::isfinite(w[size_t(i)].z))
             return false;
+    }
     double area = 0.0;
-    for (int i = 0; i < 4; ++i) {
-        const Window& a = w[i];
-        const Window& b = w[(i + 1) % 4];
+    for (int i = 0; i < n; ++i) {
+        const Window& a = w[size_t(i)];
+        const Window& b = w[size_t((i + 1) % n)];
         area += a.x * b.y - b.x * a.y;
     }
     area /= 2.0;
     if (std::fabs(area) < leastArea)
         return false;
 
-    // Edge i as a*x + b*y + c: the distance in pixels, positive inside.
+    // Edge i as a*x + b*y + c: the distance in pixels, positive inside. The cut can leave
+    // corners next to each other; such an edge bounds nothing.
     const double turn = area > 0.0 ? 1.0 : -1.0;
-    double edge[4][3];
-    for (int i = 0; i < 4; ++i) {
-        const Window& a = w[i];
-        const Window& b = w[(i + 1) % 4];
+    std::array<std::array<double, 3>, Polygon::most> edge;
+    int edges = 0;
+    for (int i = 0; i < n; ++i) {
+        const Window& a = w[size_t(i)];
+        const Window& b = w[size_t((i + 1) % n)];
         const double dx = b.x - a.x;
         const double dy = b.y - a.y;
         const double length = std::hypot(dx, dy);
-        if (!(length > 0.0))
-            return false;
-        edge[i][0] = -dy * turn / length;
-        edge[i][1] = dx * turn / length;
-        edge[i][2] = -(edge[i][0] * a.x + edge[i][1] * a.y);
+        if (!(length > shortestEdge))
+            continue;
+        auto& e = edge[size_t(edges++)];
+        e[0] = -dy * turn / length;
+        e[1] = dx * turn / length;
+        e[2] = -(e[0] * a.x + e[1] * a.y);
     }
-    // Window depth is affine in window x and y over a plane seen in perspective.
-    const double e1x = w[1].x - w[0].x, e1y = w[1].y - w[0].y, dz1 = w[1].z - w[0].z;
-    const double e2x = w[2].x - w[0].x, e2y = w[2].y - w[0].y, dz2 = w[2].z - w[0].z;
+    // Window depth is affine in window x and y over a plane seen in perspective; the
+    // corner opposite the widest triangle from corner 0 gives the steadiest slopes.
+    int widest = 1;
+    double widestArea = 0.0;
+    for (int i = 1; i + 1 < n; ++i) {
+        const double cross = (w[size_t(i)].x - w[0].x) * (w[size_t(i + 1)].y - w[0].y) -
+                             (w[size_t(i)].y - w[0].y) * (w[size_t(i + 1)].x - w[0].x);
+        if (std::fabs(cross) > widestArea) {
+            widestArea = std::fabs(cross);
+            widest = i;
+        }
+    }
+    const Window& p1 = w[size_t(widest)];
+    const Window& p2 = w[size_t(widest + 1)];
+    const double e1x = p1.x - w[0].x, e1y = p1.y - w[0].y, dz1 = p1.z - w[0].z;
+    const double e2x = p2.x - w[0].x, e2y = p2.y - w[0].y, dz2 = p2.z - w[0].z;
     const double det = e1x * e2y - e1y * e2x;
     const double slopeX = (dz1 * e2y - dz2 * e1y) / det;
     const double slopeY = (e1x * dz2 - e2x * dz1) / det;
     out.slack = (std::fabs(slopeX) + std::fabs(slopeY)) * snapReach + depthTolerance;
 
     double minX = w[0].x, maxX = w[0].x, minY = w[0].y, maxY = w[0].y;
-    for (const Window& p : w) {
+    for (int i = 0; i < n; ++i) {
+        const Window& p = w[size_t(i)];
         minX = std::min(minX, p.x);
         maxX = std::max(maxX, p.x);
         minY = std::min(minY, p.y);
@@ -125,8 +189,6 @@ bool Occlusion::footprint(const scene::Patch& patch, Footprint& out) const {
 
     const int across = out.lastColumn - out.firstColumn + 2;
     const int up = out.lastRow - out.firstRow + 2;
-    out.sides.clear();
-    out.depths.clear();
     if (across < 2 || up < 2)
         return true;
     out.sides.reserve(size_t(across) * size_t(up));
@@ -136,8 +198,9 @@ bool Occlusion::footprint(const scene::Patch& patch, Footprint& out) const {
         for (int column = out.firstColumn; column <= out.lastColumn + 1; ++column) {
             const double x = cornerX(column);
             unsigned char sides = insideAll;
-            for (int i = 0; i < 4; ++i) {
-                const double d = edge[i][0] * x + edge[i][1] * y + edge[i][2];
+            for (int i = 0; i < edges; ++i) {
+                const auto& e = edge[size_t(i)];
+                const double d = e[0] * x + e[1] * y + e[2];
                 if (d <= -edgeMargin)
                     sides |= 1u << i;
                 if (d < edgeMargin)

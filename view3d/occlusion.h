@@ -13,8 +13,7 @@
 // The viewport is cut into square cells. A patch that covers a whole cell leaves no depth
 // there farther than its largest depth over the cell. Anything farther than the nearest of
 // those bounds cannot show in that cell, so leaving it out changes no pixel: the picture is
-// the one the depth test gives. Only patches lying wholly between the near and far planes
-// take part; the rest are drawn as they are.
+// the one the depth test gives.
 class Occlusion {
 public:
     // Window pixels, y counted from the bottom, as glScissor takes them.
@@ -48,6 +47,13 @@ private:
         double y = 0.0;
         double z = 0.0;
     };
+    using Clip = std::array<double, 4>;
+    struct Polygon {
+        static constexpr int most = 6;
+        std::array<Clip, most> corners{};
+        int count = 0;
+        void push(const Clip& c) { corners[size_t(count++)] = c; }
+    };
     // A patch on screen, with what it does at the cell corners of its bounding box.
     struct Footprint {
         int firstColumn = 0;
@@ -55,7 +61,7 @@ private:
         int firstRow = 0;
         int lastRow = -1;
         // Per corner of the cells in range, row by row: bit i set when the corner lies
-        // outside edge i, bit 4 when it lies inside every edge (both with a margin), and
+        // outside edge i, bit 7 when it lies inside every edge (both with a margin), and
         // the patch's depth there.
         std::vector<unsigned char> sides;
         std::vector<double> depths;
@@ -71,10 +77,12 @@ private:
         double farthest(int column, int row) const;
     };
 
-    // False when the point is not strictly in front of the eye or lies beyond the
-    // near or far plane.
+    Clip toClip(const Vec3& p) const;
+    Window toWindow(const Clip& c) const;
+    // False when the point lies before the near or beyond the far plane.
     bool project(const Vec3& p, Window& out) const;
-    // False when the patch crosses the near or far plane or is seen nearly edge-on.
+    // The part of the patch between the near and far planes, on screen; false when it is
+    // seen nearly edge-on, so that what it hides cannot be told reliably.
     bool footprint(const scene::Patch& patch, Footprint& out) const;
     double cornerX(int column) const;
     double cornerY(int row) const;

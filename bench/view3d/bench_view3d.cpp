@@ -75,10 +75,11 @@ double median(std::vector<double> values) {
 }
 
 // The machine may be shared: the process's CPU time per frame is steadier than the wall time.
-FrameTimes medianFrame(GLWidget& view, int frames) {
+FrameTimes medianFrame(GLWidget& view, int frames, double distance) {
     std::vector<double> wall;
     std::vector<double> cpu;
     Camera camera;
+    camera.distance = distance;
     for (int i = 0; i < frames; ++i) {
         camera.yaw = i * 3.0;
         view.setCamera(camera);
@@ -96,10 +97,12 @@ FrameTimes medianFrame(GLWidget& view, int frames) {
 
 } // namespace
 
-// Usage: bench_view3d [kind], kind 0..3 to time one kind alone.
+// Usage: bench_view3d [kind [distance]], kind 0..3 to time one kind alone (-1 for the mix),
+// distance for a camera nearer or farther than the default 10.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const int onlyKind = argc > 1 ? std::clamp(std::atoi(argv[1]), 0, 3) : -1;
+    const int onlyKind = argc > 1 ? std::clamp(std::atoi(argv[1]), -1, 3) : -1;
+    const double distance = argc > 2 ? std::clamp(std::atof(argv[2]), 1.0, 50.0) : 10.0;
     ObjectStore store;
     GLWidget view;
     view.resize(400, 400);
@@ -113,8 +116,8 @@ int main(int argc, char** argv) {
     for (int count : {0, 100, 1000, 5000}) {
         store.clear();
         fill(store, count, onlyKind);
-        medianFrame(view, 3); // warm up
-        const FrameTimes t = medianFrame(view, 31);
+        medianFrame(view, 3, distance); // warm up
+        const FrameTimes t = medianFrame(view, 31, distance);
         std::printf("%8d %16.2f %16.2f\n", count, t.wallMs, t.cpuMs);
     }
     return 0;

@@ -51,7 +51,7 @@ private slots:
     void patchHidesOnlyWhatLiesWhollyBehindIt();
     void hiddenPatchIsNotDrawn();
     void drawnRectsHoldTheVisiblePart();
-    void patchCrossingTheNearPlaneTakesNoPart();
+    void patchCutAtTheNearPlaneHidesWithWhatIsLeft();
 };
 
 void TestOcclusion::patchHidesOnlyWhatLiesWhollyBehindIt() {
@@ -107,17 +107,20 @@ void TestOcclusion::drawnRectsHoldTheVisiblePart() {
                  qPrintable(QStringLiteral("%1, %2").arg(hidden.x()).arg(hidden.y())));
 }
 
-void TestOcclusion::patchCrossingTheNearPlaneTakesNoPart() {
-    // Seen from distance 3, the plane x + z = 0 reaches behind the eye.
-    const scene::Patch crossing =
-        *scene::patchGeometry({0, 0, 0}, {1, 0, -1}, {0, 1, 0}, {1, 0, 1});
-    const Occlusion o = occlusion(3.0, {crossing});
-    const std::vector<Occlusion::Rect> rects = o.drawnRects(crossing);
-    QCOMPARE(rects.size(), size_t(1));
-    QCOMPARE(rects[0].width, viewport[2]);
-    QCOMPARE(rects[0].height, viewport[3]);
-    // Behind the plane as the eye sees it, yet shown.
-    QVERIFY(!hidesAround(o, {1, 0, -3}));
+void TestOcclusion::patchCutAtTheNearPlaneHidesWithWhatIsLeft() {
+    // Seen from distance 3, the plane x + z = 0 reaches behind the eye; what is in front
+    // still covers the right half of the view.
+    const scene::Patch cut = *scene::patchGeometry({0, 0, 0}, {1, 0, -1}, {0, 1, 0}, {1, 0, 1});
+    const Occlusion o = occlusion(3.0, {cut});
+    QVERIFY(hidesAround(o, {1, 0, -3}));
+    QVERIFY(!hidesAround(o, {0.5, 0, 1}));
+    QVERIFY(!o.drawnRects(cut).empty());
+
+    // Wholly behind the eye: it draws nothing and hides nothing.
+    const scene::Patch behind = facing(0.0, 5.0);
+    const Occlusion none = occlusion(3.0, {behind});
+    QVERIFY(none.drawnRects(behind).empty());
+    QVERIFY(!hidesAround(none, {0, 0, 0}));
 }
 
 QTEST_APPLESS_MAIN(TestOcclusion)
