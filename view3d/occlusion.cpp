@@ -21,6 +21,9 @@ constexpr unsigned char insideAll = 1u << 7;
 // A patch with less area on screen than this is seen edge-on: its depth slope is unreliable.
 constexpr double leastArea = 1.0;
 constexpr double shortestEdge = 1e-6;
+// Farther out than this many half-viewports, window coordinates grow so large that the
+// edge distances lose their precision (and whole pixels no longer fit an int).
+constexpr double farthestOut = 1e4;
 
 } // namespace
 
@@ -71,13 +74,17 @@ Occlusion::Window Occlusion::toWindow(const Clip& c) const {
             viewport_[1] + viewport_[3] * (c[1] / c[3] + 1.0) / 2.0, (c[2] / c[3] + 1.0) / 2.0};
 }
 
+bool Occlusion::nearView(const Clip& c) {
+    const double w = c[3];
+    return w > 0.0 && std::fabs(c[0]) <= farthestOut * w && std::fabs(c[1]) <= farthestOut * w;
+}
+
 bool Occlusion::project(const Vec3& p, Window& out) const {
     const Clip c = toClip(p);
-    const double w = c[3];
-    if (!(w > 0.0) || !(c[2] >= -w && c[2] <= w))
+    if (!nearView(c) || !(c[2] >= -c[3] && c[2] <= c[3]))
         return false;
     out = toWindow(c);
-    return std::isfinite(out.x) && std::isfinite(out.y);
+    return true;
 }
 
 bool Occlusion::footprint(const scene::Patch& patch, Footprint& out) const {
@@ -119,10 +126,9 @@ bool Occlusion::footprint(const scene::Patch& patch, Footprint& out) const {
     std::array<Window, Polygon::most> w;
     const int n = polygon.count;
     for (int i = 0; i < n; ++i) {
-        w[size_t(i)] = toWindow(polygon.corners[size_t(i)]);
-        if (!std::isfinite(w[size_t(i)].x) || !std::isfinite(w[size_t(i)].y) ||
-            !std::isfinite(w[size_t(i)].z))
+        if (!nearView(polygon.corners[size_t(i)]))
             return false;
+        w[size_t(i)] = toWindow(polygon.corners[size_t(i)]);
     }
     double area = 0.0;
     for (int i = 0; i < n; ++i) {

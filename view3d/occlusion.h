@@ -78,11 +78,14 @@ private:
     };
 
     Clip toClip(const Vec3& p) const;
+    // In front of the eye, and not so far off to the side that precision is lost.
+    static bool nearView(const Clip& c);
     Window toWindow(const Clip& c) const;
-    // False when the point lies before the near or beyond the far plane.
+    // False when the point lies before the near or beyond the far plane, or far off the view.
     bool project(const Vec3& p, Window& out) const;
     // The part of the patch between the near and far planes, on screen; false when it is
-    // seen nearly edge-on, so that what it hides cannot be told reliably.
+    // seen nearly edge-on or reaches far off the view, so that what it hides cannot be
+    // told reliably.
     bool footprint(const scene::Patch& patch, Footprint& out) const;
     double cornerX(int column) const;
     double cornerY(int row) const;
