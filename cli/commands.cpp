@@ -33,7 +33,8 @@ void printJson(QTextStream& out, const QJsonObject& o) {
 
 void need(const Invocation& inv, int count, const char* usage) {
     if (inv.arguments.size() != count)
-        throw Failure{UsageError, QStringLiteral("usage: stereon-cli %1").arg(QLatin1String(usage))};
+        throw Failure{UsageError,
+                      QStringLiteral("usage: stereon-cli %1").arg(QLatin1String(usage))};
 }
 
 void load(ObjectStore& store, const QString& file) {
@@ -187,15 +188,16 @@ int add(const Invocation& inv, QTextStream& out) {
     QString what;
     if (kind == QLatin1String("point") && rest.size() == 3) {
         what = QStringLiteral("the point");
-        built = createPoint(store, number(rest[0]), number(rest[1]), number(rest[2]), newName, &why);
+        built =
+            createPoint(store, number(rest[0]), number(rest[1]), number(rest[2]), newName, &why);
     } else if (kind == QLatin1String("vector") && !inv.from.isEmpty() && rest.size() == 1) {
         what = QStringLiteral("the vector");
         const auto o = operands({inv.from, rest[0]});
         built = createVectorFromPoints(store, o[0], o[1], newName, &why);
     } else if (kind == QLatin1String("vector") && rest.size() == 3) {
         what = QStringLiteral("the vector");
-        built = createVector(store, number(rest[0]), number(rest[1]), number(rest[2]), newName,
-                             &why);
+        built =
+            createVector(store, number(rest[0]), number(rest[1]), number(rest[2]), newName, &why);
     } else if (kind == QLatin1String("line") && rest.size() == 2) {
         what = QStringLiteral("the line");
         const auto o = operands(rest);
@@ -251,10 +253,25 @@ int runCommand(const Invocation& inv, QTextStream& out, QTextStream& err) {
             return measureCommand(inv, out, false);
         if (inv.command == QLatin1String("add"))
             return add(inv, out);
-        throw Failure{UsageError, QStringLiteral("unknown command \"%1\" (try --help)")
-                                      .arg(inv.command)};
+        throw Failure{UsageError,
+                      QStringLiteral("unknown command \"%1\" (try --help)").arg(inv.command)};
     } catch (const Failure& f) {
-        err << "stereon-cli: " << f.message << '\n';
+        printError(err, f.message);
         return f.status;
     }
+}
+
+void printError(QTextStream& err, const QString& message) {
+    QString line;
+    for (const QChar c : message) {
+        if (c == QLatin1Char('\n'))
+            line += QLatin1String("\\n");
+        else if (c == QLatin1Char('\t'))
+            line += QLatin1String("\\t");
+        else if (c.category() == QChar::Other_Control)
+            line += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            line += c;
+    }
+    err << "stereon-cli: " << line << '\n';
 }

@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
         out << "stereon-cli " << QCoreApplication::applicationVersion() << '\n';
         return Success;
     case ParseOutcome::UsageError:
-        err << "stereon-cli: " << parsed.message << '\n';
+        printError(err, parsed.message);
         return UsageError;
     case ParseOutcome::Run:
         break;

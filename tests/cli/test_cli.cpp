@@ -141,6 +141,9 @@ private slots:
         row("taken by another kind", 1, "exists", add(file, {"vector", "p", "1", "1", "1"}));
         row("dollar in name", 1, "$", add(file, {"point", "a$b", "1", "1", "1"}));
         row("control character", 1, "control", add(file, {"vector", "a\tb", "1", "1", "1"}));
+        // Echoed names keep the message on one line.
+        row("newline in name", 1, "\"a\\nb\"", add(file, {"point", "a\nb", "1", "1", "1"}));
+        row("newline in operand", 1, "No\\nbody", add(file, {"line", "L", "A", "No\nbody"}));
         row("unknown operand", 1, "Nobody", add(file, {"line", "L", "A", "Nobody"}));
         row("equal points", 1, "degenerate", add(file, {"line", "L", "O", "O"}));
         row("collinear", 1, "degenerate", add(file, {"plane", "P", "O", "B", "B"}));
