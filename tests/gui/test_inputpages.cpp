@@ -1,355 +1,297 @@
+// The point, vector, line and surface pages as a user works them: alerts and button states
+// while typing and choosing, then the add commands through Return or the button.
 #include "windowfixture.h"
 
 #include "geometry/construction.h"
 #include "widgets/checkgroup.h"
 #include "widgets/objectitem.h"
+#include "widgets/objectlist.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <functional>
 
-using Setup = std::function<void(StereonGUI&)>;
-Q_DECLARE_METATYPE(Setup)
+using S = StereonGUI;
+using Input = std::function<void(S&)>;
+Q_DECLARE_METATYPE(Input)
 
-// Every alert text and button state of the seven pages. Each row starts from a window
-// with the points A, B, the vectors u, w and the line p; the row's setup then opens a page
-// and changes its input the way a user would.
 class TestInputPages : public QObject {
     Q_OBJECT
 private slots:
     void rules_data();
     void rules();
+    void add_data();
+    void add();
+    void nameTakenMeanwhile();
     void freshNames();
-    void freshNamesWhenCrowded();
-    void intersectionResultName();
 
 private:
-    static void type(QLineEdit* edit, const QString& text);
+    // Points A (0,0,0), B and B2 (2,0,0), C (0,2,0), D (4,0,0), vectors u (0,0,1),
+    // w (1,0,0), z (0,0,0), u2 (0,0,3) and the line p through A along u; then the page.
+    static void open(S& w, int page);
+    static QLabel* alert(S& w, int page);
+    static QLineEdit* name(S& w, int page);
+    static QString linkTarget(const QLabel* label);
 };
 
-void TestInputPages::type(QLineEdit* edit, const QString& text) {
-    edit->clear();
-    QTest::keyClicks(edit, text);
+void TestInputPages::open(S& w, int page) {
+    ObjectStore& store = *w.objectStore;
+    for (const auto& [name, x, y] :
+         {std::tuple{"A", 0, 0}, {"B", 2, 0}, {"B2", 2, 0}, {"C", 0, 2}, {"D", 4, 0}})
+        createPoint(store, x, y, 0, name);
+    for (const auto& [name, x, z] : {std::tuple{"u", 0, 1}, {"w", 1, 0}, {"z", 0, 0}, {"u2", 0, 3}})
+        createVector(store, x, 0, z, name);
+    createLine(store, "A", "u", "p");
+    w.rebuildList();
+    w.modified = false;
+    QTest::mouseClick(w.menuButtons[page], Qt::LeftButton);
+}
+
+QLabel* TestInputPages::alert(S& w, int page) {
+    QLabel* const alerts[] = {w.pointAlert,     w.vectorAlert, w.lineAlert,    w.surfaceAlert,
+                              w.intersectAlert, w.angleAlert,  w.distanceAlert};
+    return alerts[page - 3];
+}
+
+QLineEdit* TestInputPages::name(S& w, int page) {
+    QLineEdit* const names[] = {w.pointName, w.vectorName, w.lineName, w.surfaceName};
+    return names[page - 3];
+}
+
+QString TestInputPages::linkTarget(const QLabel* label) {
+    QTextDocument document;
+    document.setHtml(label->text());
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isAnchor())
+                return it.fragment().charFormat().anchorHref();
+        }
+    }
+    return QString();
 }
 
 void TestInputPages::rules_data() {
-    QTest::addColumn<Setup>("setup");
-    QTest::addColumn<QString>("alertName");
+    QTest::addColumn<int>("page");
     QTest::addColumn<QString>("alert"); // empty: the alert line is hidden
-    QTest::addColumn<QString>("buttonName");
-    QTest::addColumn<bool>("enabled");
-
+    QTest::addColumn<QString>("name");  // typed last; null: the proposed one
+    QTest::addColumn<Input>("input");
+    auto row = [](const char* tag, int page, const QString& alert, const char* name,
+                  Input input = {}) { QTest::newRow(tag) << page << alert << name << input; };
+    const Input point = [](S& w) {
+        for (QLineEdit* edit : {w.pointX, w.pointY, w.pointZ})
+            type(edit, "1");
+    };
+    const Input vector = [](S& w) {
+        for (QLineEdit* edit : {w.vectorX, w.vectorY, w.vectorZ})
+            type(edit, "1");
+    };
+    // Each row leaves its page's button disabled; the add and compute tests enable them.
     const QString enterName = "Enter the object name.";
     const QString badName =
         "Wrong object name. A name must not contain \"$\" or control characters.";
-    auto page = [](int index, Setup more = {}) {
-        return Setup([index, more](StereonGUI& w) {
-            QTest::mouseClick(w.menuButtons[index], Qt::LeftButton);
-            if (more)
-                more(w);
+    row("point: unfinished number", 3, "", nullptr, [=](S& w) {
+        point(w);
+        type(w.pointY, "-");
+    });
+    row("point: no name", 3, enterName, "", point);
+    row("point: dollar", 3, badName, "a$b", point);
+    row("point: line break", 3, badName, "a\nb", point);
+    row("vector: taken", 4, "Wrong object name. Object \"A\" already exists.", "A", vector);
+    // The rule looks the name up on every change, not only when the name is typed.
+    row("vector: taken after typing", 4, "Wrong object name. Object \"N\" already exists.", nullptr,
+        [=](S& w) {
+            type(w.vectorName, "N");
+            createPoint(*w.objectStore, 0, 0, 0, "N");
+            vector(w);
         });
-    };
-
-    // Point page.
-    QTest::newRow("point: fresh name, no coordinates") << page(3) << "pointAlert"
-                                                       << ""
-                                                       << "addPointButton" << false;
-    QTest::newRow("point: coordinates typed") << page(3,
-                                                      [](StereonGUI& w) {
-                                                          type(w.pointX, "1");
-                                                          type(w.pointY, "-2.5");
-                                                          type(w.pointZ, "0");
-                                                      })
-                                              << "pointAlert"
-                                              << ""
-                                              << "addPointButton" << true;
-    QTest::newRow("point: unfinished number") << page(3,
-                                                      [](StereonGUI& w) {
-                                                          type(w.pointX, "-");
-                                                          type(w.pointY, "1");
-                                                          type(w.pointZ, "1");
-                                                      })
-                                              << "pointAlert"
-                                              << ""
-                                              << "addPointButton" << false;
-    QTest::newRow("point: no name")
-        << page(3,
-                [](StereonGUI& w) {
-                    type(w.pointX, "1");
-                    type(w.pointY, "1");
-                    type(w.pointZ, "1");
-                    QTest::keyClick(w.pointName, Qt::Key_A, Qt::ControlModifier);
-                    QTest::keyClick(w.pointName, Qt::Key_Delete);
-                })
-        << "pointAlert" << enterName << "addPointButton" << false;
-    QTest::newRow("point: a line's name") << page(3,
-                                                  [](StereonGUI& w) {
-                                                      type(w.pointX, "1");
-                                                      type(w.pointY, "1");
-                                                      type(w.pointZ, "1");
-                                                      type(w.pointName, "p");
-                                                  })
-                                          << "pointAlert"
-                                          << "Wrong object name.\nObject \"p\" already exists."
-                                          << "addPointButton" << false;
-    QTest::newRow("point: dollar") << page(3,
-                                           [](StereonGUI& w) {
-                                               type(w.pointX, "1");
-                                               type(w.pointY, "1");
-                                               type(w.pointZ, "1");
-                                               type(w.pointName, "a$b");
-                                           })
-                                   << "pointAlert" << badName << "addPointButton" << false;
-    QTest::newRow("point: line break") << page(3,
-                                               [](StereonGUI& w) {
-                                                   type(w.pointX, "1");
-                                                   type(w.pointY, "1");
-                                                   type(w.pointZ, "1");
-                                                   w.pointName->setText("a\nb");
-                                                   w.nameExists(w.pointName->text());
-                                               })
-                                       << "pointAlert" << badName << "addPointButton" << false;
-
-    // Vector page.
-    QTest::newRow("vector: option 1 without numbers") << page(4) << "vectorAlert"
-                                                      << ""
-                                                      << "addVectorButton" << false;
-    QTest::newRow("vector: option 1 typed") << page(4,
-                                                    [](StereonGUI& w) {
-                                                        type(w.vectorX, "1");
-                                                        type(w.vectorY, "0");
-                                                        type(w.vectorZ, "0");
-                                                    })
-                                            << "vectorAlert"
-                                            << ""
-                                            << "addVectorButton" << true;
-    QTest::newRow("vector: taken") << page(4,
-                                           [](StereonGUI& w) {
-                                               type(w.vectorX, "1");
-                                               type(w.vectorY, "0");
-                                               type(w.vectorZ, "0");
-                                               type(w.vectorName, "A");
-                                           })
-                                   << "vectorAlert"
-                                   << "Wrong object name. Object \"A\" already exists."
-                                   << "addVectorButton" << false;
-    QTest::newRow("vector: option 2 same points")
-        << page(4, [](StereonGUI& w) { QTest::keyClick(w.vectorOptions[1], Qt::Key_Space); })
-        << "vectorAlert"
-        << "Choose 2 different points."
-        << "addVectorButton" << false;
-    QTest::newRow("vector: option 2 two points")
-        << page(4,
-                [](StereonGUI& w) {
-                    QTest::keyClick(w.vectorOptions[1], Qt::Key_Space);
-                    w.vectorPoint2->setCurrentIndex(1);
-                })
-        << "vectorAlert"
-        << ""
-        << "addVectorButton" << true;
-
-    // Line page.
-    QTest::newRow("line: same points") << page(5) << "lineAlert"
-                                       << "Choose 2 different points."
-                                       << "addLineButton" << false;
-    QTest::newRow("line: two points")
-        << page(5, [](StereonGUI& w) { w.linePoint2->setCurrentIndex(1); }) << "lineAlert"
-        << ""
-        << "addLineButton" << true;
-    QTest::newRow("line: point and vector")
-        << page(5, [](StereonGUI& w) { QTest::keyClick(w.lineOptions[1], Qt::Key_Space); })
-        << "lineAlert"
-        << ""
-        << "addLineButton" << true;
-    QTest::newRow("line: taken") << page(5,
-                                         [](StereonGUI& w) {
-                                             w.linePoint2->setCurrentIndex(1);
-                                             type(w.lineName, "u");
-                                         })
-                                 << "lineAlert"
-                                 << "Wrong object name. Object \"u\" already exists."
-                                 << "addLineButton" << false;
-
-    // Surface page.
-    QTest::newRow("surface: option 1 same points")
-        << page(6, [](StereonGUI& w) { w.surfacePoint2->setCurrentIndex(1); }) << "surfaceAlert"
-        << "Choose 3 different points."
-        << "addSurfaceButton" << false;
-    QTest::newRow("surface: option 2 same vectors")
-        << page(6, [](StereonGUI& w) { QTest::keyClick(w.surfaceOptions[1], Qt::Key_Space); })
-        << "surfaceAlert"
-        << "Choose 2 different vectors."
-        << "addSurfaceButton" << false;
-    QTest::newRow("surface: option 2 two vectors")
-        << page(6,
-                [](StereonGUI& w) {
-                    QTest::keyClick(w.surfaceOptions[1], Qt::Key_Space);
-                    w.surfaceVector2->setCurrentIndex(1);
-                })
-        << "surfaceAlert"
-        << ""
-        << "addSurfaceButton" << true;
-    QTest::newRow("surface: option 3 without D")
-        << page(6, [](StereonGUI& w) { QTest::keyClick(w.surfaceOptions[2], Qt::Key_Space); })
-        << "surfaceAlert"
-        << ""
-        << "addSurfaceButton" << false;
-    QTest::newRow("surface: option 3 with D")
-        << page(6,
-                [](StereonGUI& w) {
-                    QTest::keyClick(w.surfaceOptions[2], Qt::Key_Space);
-                    type(w.surfaceD, "-4");
-                })
-        << "surfaceAlert"
-        << ""
-        << "addSurfaceButton" << true;
-    QTest::newRow("surface: option 4")
-        << page(6, [](StereonGUI& w) { QTest::keyClick(w.surfaceOptions[3], Qt::Key_Space); })
-        << "surfaceAlert"
-        << ""
-        << "addSurfaceButton" << true;
-    QTest::newRow("surface: no name wins")
-        << page(6,
-                [](StereonGUI& w) {
-                    w.surfacePoint2->setCurrentIndex(1);
-                    type(w.surfaceName, "");
-                    w.nameExists(QString());
-                })
-        << "surfaceAlert" << enterName << "addSurfaceButton" << false;
-
-    // Compute pages.
-    QTest::newRow("intersection: same objects") << page(7) << "intersectAlert"
-                                                << "Choose 2 different objects."
-                                                << "computeIntersectButton" << false;
-    QTest::newRow("intersection: two objects")
-        << page(7, [](StereonGUI& w) { w.intersectObject2->setCurrentIndex(2); })
-        << "intersectAlert"
-        << ""
-        << "computeIntersectButton" << true;
-    QTest::newRow("angle: same objects") << page(8) << "angleAlert"
-                                         << "Choose 2 different objects."
-                                         << "computeAngleButton" << false;
-    QTest::newRow("angle: two objects")
-        << page(8, [](StereonGUI& w) { w.angleObject1->setCurrentIndex(1); }) << "angleAlert"
-        << ""
-        << "computeAngleButton" << true;
-    QTest::newRow("distance: same objects") << page(9) << "distanceAlert"
-                                            << "Choose 2 different objects."
-                                            << "computeDistanceButton" << false;
-    QTest::newRow("distance: two objects")
-        << page(9, [](StereonGUI& w) { w.distanceObject1->setCurrentIndex(1); }) << "distanceAlert"
-        << ""
-        << "computeDistanceButton" << true;
+    row("vector: option 2, same points", 4, "Choose 2 different points.", nullptr,
+        [](S& w) { QTest::keyClick(w.vectorOptions[1], Qt::Key_Space); });
+    row("line: same points", 5, "Choose 2 different points.", nullptr);
+    row("surface: option 1, same points", 6, "Choose 3 different points.", nullptr,
+        [](S& w) { choose(w.surfacePoint2, "B"); });
+    row("surface: option 2, same vectors", 6, "Choose 2 different vectors.", nullptr,
+        [](S& w) { QTest::keyClick(w.surfaceOptions[1], Qt::Key_Space); });
+    row("surface: option 3 without D", 6, "", nullptr,
+        [](S& w) { QTest::keyClick(w.surfaceOptions[2], Qt::Key_Space); });
+    row("surface: no name comes first", 6, enterName, "",
+        [](S& w) { choose(w.surfacePoint2, "B"); });
+    row("intersection: same objects", 7, "Choose 2 different objects.", nullptr);
+    row("angle: same objects", 8, "Choose 2 different objects.", nullptr);
+    row("distance: same objects", 9, "Choose 2 different objects.", nullptr);
 }
 
 void TestInputPages::rules() {
-    QFETCH(Setup, setup);
-    QFETCH(QString, alertName);
+    QFETCH(int, page);
     QFETCH(QString, alert);
-    QFETCH(QString, buttonName);
-    QFETCH(bool, enabled);
-
+    QFETCH(QString, name);
+    QFETCH(Input, input);
     WindowFixture f;
-    StereonGUI& w = *f.window;
-    ObjectStore& store = *w.objectStore;
-    QVERIFY(createPoint(store, 0, 0, 0, "A"));
-    QVERIFY(createPoint(store, 1, 0, 0, "B"));
-    QVERIFY(createVector(store, 0, 0, 1, "u"));
-    QVERIFY(createVector(store, 0, 1, 0, "w"));
-    QVERIFY(createLine(store, "A", "u", "p"));
-    w.rebuildList();
-    setup(w);
-
-    const QMap<QString, QLabel*> alerts{
-        {"pointAlert", w.pointAlert},         {"vectorAlert", w.vectorAlert},
-        {"lineAlert", w.lineAlert},           {"surfaceAlert", w.surfaceAlert},
-        {"intersectAlert", w.intersectAlert}, {"angleAlert", w.angleAlert},
-        {"distanceAlert", w.distanceAlert}};
-    const QMap<QString, QPushButton*> buttons{{"addPointButton", w.addPointButton},
-                                              {"addVectorButton", w.addVectorButton},
-                                              {"addLineButton", w.addLineButton},
-                                              {"addSurfaceButton", w.addSurfaceButton},
-                                              {"computeIntersectButton", w.computeIntersectButton},
-                                              {"computeAngleButton", w.computeAngleButton},
-                                              {"computeDistanceButton", w.computeDistanceButton}};
-    QLabel* label = alerts.value(alertName);
+    S& w = *f.window;
+    open(w, page);
+    if (input)
+        input(w);
+    if (!name.isNull())
+        type(TestInputPages::name(w, page), name);
+    QPushButton* const buttons[] = {
+        w.addPointButton,         w.addVectorButton,    w.addLineButton,        w.addSurfaceButton,
+        w.computeIntersectButton, w.computeAngleButton, w.computeDistanceButton};
+    QLabel* label = TestInputPages::alert(w, page);
     QCOMPARE(label->isVisible(), !alert.isEmpty());
     if (!alert.isEmpty())
         QCOMPARE(label->text(), alert);
-    QCOMPARE(buttons.value(buttonName)->isEnabled(), enabled);
+    QVERIFY(!buttons[page - 3]->isEnabled());
 }
 
+void TestInputPages::add_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("name"); // empty: the proposed one
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QStringList>("choices"); // for the option's pickers, in order
+    QTest::addColumn<QStringList>("typed");   // along Return from the name
+    // The new entry's title, "%1" standing for the name; or the alert of a refusal.
+    QTest::addColumn<QString>("outcome");
+    auto row = [](const char* tag, int page, const QString& name, int option,
+                  const QStringList& choices, const QStringList& typed, const QString& outcome) {
+        QTest::newRow(tag) << page << name << option << choices << typed << outcome;
+    };
+    // Names that markup, quotes or other scripts could break in the link.
+    row("point", 3, "a<b>&'c", 0, {}, {"1.5", "-2", "3"}, "Point %1 [1.5; -2; 3]");
+    row("vector by coordinates", 4, "x\"y", 0, {}, {"1", "2", "3"}, "Vector %1 (1; 2; 3)");
+    row("vector from points", 4, "N", 1, {"B", "C"}, {}, "Vector %1 (-2; 2; 0)");
+    row("line through points", 5, "N", 0, {"A", "B"}, {}, "Line %1");
+    row("line along vector", 5, "N", 1, {"B", "u"}, {}, "Line %1");
+    row("plane through points", 6, "N", 0, {"A", "B", "C"}, {}, "Surface %1: +1z  = 0");
+    row("plane from vectors", 6, "N", 1, {"u", "w", "B"}, {}, "Surface %1: -1y  = 0");
+    // With option 3, Return in the name goes on to D.
+    row("plane from equation", 6, "Bod č€", 2, {"w"}, {"-4"}, "Surface %1: 1x -4 = 0");
+    row("plane from normal", 6, "N", 3, {"u", "C"}, {}, "Surface %1: +1z  = 0");
+    // Refusals say why on a line of their own.
+    row("line through one place", 5, "", 0, {"B", "B2"}, {},
+        "Failed to add line.\nThe two points are the same.");
+    row("line along zero", 5, "", 1, {"A", "z"}, {},
+        "Failed to add line.\nThe direction vector is zero.");
+    row("collinear points", 6, "", 0, {"A", "B", "D"}, {},
+        "Failed to add surface.\nThe points lie on one line.");
+    row("parallel vectors", 6, "", 1, {"u", "u2", "A"}, {},
+        "Failed to add surface.\nThe vectors are parallel.");
+    row("zero spanning vector", 6, "", 1, {"z", "u", "A"}, {},
+        "Failed to add surface.\nThe direction vector is zero.");
+    row("zero normal", 6, "", 2, {"z"}, {"1"},
+        "Failed to add surface.\nThe normal vector is zero.");
+    // Return reaches the command with the button disabled.
+    row("Return with a taken name", 3, "p", 0, {}, {"5", "5", "5"},
+        "Wrong object name.\nObject \"p\" already exists.");
+}
+
+// The command runs on Return where the Return chain reaches it, else from the button. The
+// sentence under the page links to the new object; a click on it opens the list there.
+void TestInputPages::add() {
+    QFETCH(int, page);
+    QFETCH(QString, name);
+    QFETCH(int, option);
+    QFETCH(QStringList, choices);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, outcome);
+    WindowFixture f;
+    S& w = *f.window;
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    open(w, page);
+    QLineEdit* nameEdit = TestInputPages::name(w, page);
+    if (!name.isEmpty())
+        type(nameEdit, name);
+    const QString proposed = nameEdit->text();
+    const int entries = w.items.size();
+
+    const QList<QList<QComboBox*>> pickers[] = {
+        {},
+        {{}, {w.vectorPoint1, w.vectorPoint2}},
+        {{w.linePoint1, w.linePoint2}, {w.linePoint, w.lineVector}},
+        {{w.surfacePoint1, w.surfacePoint2, w.surfacePoint3},
+         {w.surfaceVector1, w.surfaceVector2, w.surfaceVectorsPoint},
+         {w.surfaceNormal},
+         {w.surfaceNormalOfPoint, w.surfaceNormalPoint}}};
+    const QList<CheckGroup*> options[] = {{},
+                                          {w.vectorOptions.begin(), w.vectorOptions.end()},
+                                          {w.lineOptions.begin(), w.lineOptions.end()},
+                                          {w.surfaceOptions.begin(), w.surfaceOptions.end()}};
+    if (option > 0)
+        QTest::keyClick(options[page - 3][option], Qt::Key_Space);
+    for (int i = 0; i < choices.size(); ++i)
+        QVERIFY(choose(pickers[page - 3][option][i], choices[i]));
+    QPushButton* const buttons[] = {w.addPointButton, w.addVectorButton, w.addLineButton,
+                                    w.addSurfaceButton};
+    if (page == 5 || !typed.isEmpty()) {
+        QTest::keyClick(nameEdit, Qt::Key_Return);
+        for (const QString& value : typed) {
+            QTest::keyClicks(w.focusWidget(), value);
+            QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+        }
+    } else {
+        QTest::mouseClick(buttons[page - 3], Qt::LeftButton);
+    }
+
+    QLabel* label = TestInputPages::alert(w, page);
+    QVERIFY(label->isVisible());
+    if (!outcome.contains("%1")) {
+        QCOMPARE(label->text(), outcome);
+        QCOMPARE(nameEdit->text(), proposed);
+        QCOMPARE(w.items.size(), entries);
+        QVERIFY(!w.modified);
+        return;
+    }
+    const int at = w.itemNames.indexOf(name);
+    QVERIFY(at >= 0);
+    QCOMPARE(w.items[at]->fullTitle(), outcome.arg(name));
+    QVERIFY(w.modified);
+    QCOMPARE(linkTarget(label), name);
+    QTextDocument shown;
+    shown.setHtml(label->text());
+    QCOMPARE(shown.toPlainText(), outcome.section(' ', 0, 0) + ' ' + name + " was added.");
+    // Typed fields are emptied and a fresh name waits.
+    const QRegularExpression fresh(QStringLiteral("^%1[0-9]{1,3}$").arg("PVLS"[page - 3]));
+    QVERIFY2(fresh.match(nameEdit->text()).hasMatch(), qPrintable(nameEdit->text()));
+    for (QLineEdit* edit :
+         {w.pointX, w.pointY, w.pointZ, w.vectorX, w.vectorY, w.vectorZ, w.surfaceD})
+        QVERIFY(edit->text().isEmpty());
+
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, label->height() / 2));
+    QVERIFY(w.objectList->isVisible());
+    QCOMPARE(w.rememberedName, name);
+}
+
+// Filed behind the page's back, so the button is still enabled: the command is refused.
+void TestInputPages::nameTakenMeanwhile() {
+    WindowFixture f;
+    S& w = *f.window;
+    open(w, 4);
+    for (QLineEdit* edit : {w.vectorX, w.vectorY, w.vectorZ})
+        type(edit, "1");
+    QVERIFY(createPoint(*w.objectStore, 0, 0, 0, w.vectorName->text().toStdString()));
+    QTest::mouseClick(w.addVectorButton, Qt::LeftButton);
+    QCOMPARE(w.vectorAlert->text(), QStringLiteral("Failed to add vector."));
+    QVERIFY(!w.modified);
+}
+
+// Proposed names are free; with the numbers up to 999 taken they go on from 1000. A name
+// the user typed is kept.
 void TestInputPages::freshNames() {
     WindowFixture f;
-    StereonGUI& w = *f.window;
-    const QRegularExpression fresh(QStringLiteral("^[PVLS](0|[1-9][0-9]{0,2})$"));
-    const std::pair<int, QLineEdit*> pages[] = {
-        {3, w.pointName}, {4, w.vectorName}, {5, w.lineName}, {6, w.surfaceName}};
-    for (const auto& [index, edit] : pages) {
-        QTest::mouseClick(w.menuButtons[index], Qt::LeftButton);
-        QVERIFY2(fresh.match(edit->text()).hasMatch(), qPrintable(edit->text()));
-        QCOMPARE(edit->text().front(), QStringLiteral("PVLS")[index - 3]);
-        // A name the user typed is kept.
-        type(edit, "mine");
-        QTest::mouseClick(w.menuButtons[0], Qt::LeftButton);
-        QTest::mouseClick(w.menuButtons[index], Qt::LeftButton);
-        QCOMPARE(edit->text(), QStringLiteral("mine"));
-    }
-}
-
-void TestInputPages::freshNamesWhenCrowded() {
-    WindowFixture f;
-    StereonGUI& w = *f.window;
+    S& w = *f.window;
     for (int n = 0; n < 1002; ++n)
         QVERIFY(createPoint(*w.objectStore, n, 0, 0, "V" + std::to_string(n)));
-    w.vectorName->clear();
     QTest::mouseClick(w.menuButtons[4], Qt::LeftButton);
     QCOMPARE(w.vectorName->text(), QStringLiteral("V1002"));
-}
-
-void TestInputPages::intersectionResultName() {
-    WindowFixture f;
-    StereonGUI& w = *f.window;
-    QVERIFY(createPoint(*w.objectStore, 0, 0, 0, "A"));
-    QTest::mouseClick(w.menuButtons[7], Qt::LeftButton);
-    // A point result on show, as the intersection command leaves it.
-    w.intersectResult = {0, true, "", 1, 0.5, -2};
-    w.intersectItem->setItem(QString(), 4);
-    for (QWidget* widget :
-         {static_cast<QWidget*>(w.intersectNameLabel), static_cast<QWidget*>(w.intersectName),
-          static_cast<QWidget*>(w.intersectItem), static_cast<QWidget*>(w.addIntersectButton)})
-        widget->show();
-    w.setRandName(QChar('P'));
-    QVERIFY(w.intersectName->text().startsWith(QLatin1Char('P')));
-    QVERIFY(w.addIntersectButton->isEnabled());
-    QCOMPARE(w.intersectItem->fullTitle(),
-             QStringLiteral("Point %1 [1; 0.5; -2]").arg(w.intersectName->text()));
-
-    const std::pair<QString, QString> cases[] = {
-        {"", "Enter the object name."},
-        {"A", "Wrong object name. Object \"A\" already exists."},
-        {"x$", "Wrong object name. A name must not contain \"$\" or control characters."},
-        {"Q", ""}};
-    for (const auto& [name, alert] : cases) {
-        type(w.intersectName, name);
-        QCOMPARE(w.addIntersectButton->isEnabled(), alert.isEmpty());
-        QCOMPARE(w.intersectAlert->isVisible(), !alert.isEmpty());
-        if (!alert.isEmpty())
-            QCOMPARE(w.intersectAlert->text(), alert);
-    }
-    QCOMPARE(w.intersectItem->fullTitle(), QStringLiteral("Point Q [1; 0.5; -2]"));
-    w.intersectResult.kind = 3;
-    w.setIntersectTitle(QStringLiteral("R"));
-    QCOMPARE(w.intersectItem->fullTitle(), QStringLiteral("Surface R"));
-    w.resetIntersect();
-    QVERIFY(w.intersectName->text().isEmpty());
-    QVERIFY(!w.intersectItem->isVisible());
+    type(w.vectorName, "mine");
+    QTest::mouseClick(w.menuButtons[0], Qt::LeftButton);
+    QTest::mouseClick(w.menuButtons[4], Qt::LeftButton);
+    QCOMPARE(w.vectorName->text(), QStringLiteral("mine"));
 }
 
 QTEST_MAIN(TestInputPages)

@@ -1,17 +1,22 @@
 #include "gui/settings.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void firstStart();
+    void place_data();
+    void place();
     void read_data();
     void read();
-    void unwritableFolder();
-    void nowhereToWrite();
+    void installedProgram_data();
+    void installedProgram();
 };
 
 namespace {
@@ -21,23 +26,44 @@ QByteArray contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void writeFile(const QString& path, const QByteArray& data) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
-
 } // namespace
 
-void TestSettings::firstStart() {
+void TestSettings::place_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("fallback");
+    QTest::addColumn<QString>("used"); // empty: nowhere
+    // Nothing can be created below a plain file, not even by the superuser.
+    QTest::newRow("own folder") << "program"
+                                << "config"
+                                << "program";
+    QTest::newRow("own folder not writable") << "plain/program"
+                                             << "config/stereon"
+                                             << "config/stereon";
+    QTest::newRow("nowhere") << "plain/program"
+                             << "plain/config"
+                             << "";
+}
+
+// On the first start the file is made with the system's language and the flag on.
+void TestSettings::place() {
+    QFETCH(QString, folder);
+    QFETCH(QString, fallback);
+    QFETCH(QString, used);
     QTemporaryDir dir;
-    Settings settings(dir.path(), dir.path());
+    QFile plain(dir.filePath("plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly) && QDir().mkpath(dir.filePath("program")));
+    plain.close();
+
+    Settings settings(dir.filePath(folder), dir.filePath(fallback));
     settings.read(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(settings.language, QStringLiteral("de"));
-    QVERIFY(settings.loadLastSession);
-    QVERIFY(settings.lastSession.isEmpty());
-    QCOMPARE(settings.filePath(), dir.filePath("settings.cfg"));
-    QCOMPARE(contents(settings.filePath()), QByteArray("de\n1\n"));
+    if (used.isEmpty()) {
+        QVERIFY(settings.filePath().isEmpty());
+        QVERIFY(settings.language.isEmpty());
+        settings.write();
+    } else {
+        QCOMPARE(settings.filePath(), dir.filePath(used + "/settings.cfg"));
+        QCOMPARE(contents(settings.filePath()), QByteArray("de\n1\n"));
+    }
 }
 
 void TestSettings::read_data() {
@@ -45,73 +71,83 @@ void TestSettings::read_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("loadLast");
     QTest::addColumn<QString>("lastSession");
-
+    // The flag is the first character of line 2, whatever follows it.
     QTest::newRow("no last session") << QByteArray("cs\n1\n") << "cs" << true << QString();
-    QTest::newRow("do not load") << QByteArray("sk\n0C:/a.zdr\n") << "sk" << false << "C:/a.zdr";
-    QTest::newRow("path starting with digits")
+    QTest::newRow("load, path starting with digits")
         << QByteArray("en\n1123/2024.zdr\n") << "en" << true << "123/2024.zdr";
-    QTest::newRow("zero before digits")
-        << QByteArray("en\n007/a.zdr\n") << "en" << false << "07/a.zdr";
+    QTest::newRow("do not load, path starting with 0")
+        << QByteArray("sk\n007/a.zdr\n") << "sk" << false << "07/a.zdr";
     QTest::newRow("non-ascii path") << QByteArray("cs\n1/home/jiří/úhly.zdr\n") << "cs" << true
                                     << QString::fromUtf8("/home/jiří/úhly.zdr");
     QTest::newRow("language only") << QByteArray("sk\n") << "sk" << false << QString();
 }
 
-// Reading a file and writing it back gives the same file.
+// Reading a file and writing it back gives the same settings.
 void TestSettings::read() {
     QFETCH(QByteArray, file);
     QFETCH(QString, language);
     QFETCH(bool, loadLast);
     QFETCH(QString, lastSession);
-
     QTemporaryDir dir;
-    const QString path = dir.filePath("settings.cfg");
-    writeFile(path, file);
-    Settings settings(dir.path(), dir.path());
-    settings.read(QLocale::c());
-    QCOMPARE(settings.language, language);
-    QCOMPARE(settings.loadLastSession, loadLast);
-    QCOMPARE(settings.lastSession, lastSession);
+    QFile written(dir.filePath("settings.cfg"));
+    QVERIFY(written.open(QIODevice::WriteOnly));
+    written.write(file);
+    written.close();
 
-    settings.write();
-    const QByteArray written = contents(path);
+    for (int pass = 0; pass < 2; ++pass) {
+        Settings settings(dir.path(), dir.path());
+        settings.read(QLocale::c());
+        QCOMPARE(settings.language, language);
+        QCOMPARE(settings.loadLastSession, loadLast);
+        QCOMPARE(settings.lastSession, lastSession);
+        settings.write();
+    }
     if (file.count('\n') == 2)
-        QCOMPARE(written, file);
-    Settings again(dir.path(), dir.path());
-    again.read(QLocale::c());
-    QCOMPARE(again.language, language);
-    QCOMPARE(again.loadLastSession, loadLast);
-    QCOMPARE(again.lastSession, lastSession);
+        QCOMPARE(contents(written.fileName()), file);
 }
 
-void TestSettings::unwritableFolder() {
+void TestSettings::installedProgram_data() {
+    QTest::addColumn<QString>("bin"); // empty: a folder of its own
+    QTest::newRow("own folder") << QString();
+    QTest::newRow("/usr/bin") << "/usr/bin";
+    QTest::newRow("/usr/local/bin") << "/usr/local/bin";
+    if (!QStringList{"/usr/bin", "/usr/local/bin"}.contains(QStringLiteral(STEREON_INSTALL_BINDIR)))
+        QTest::newRow("install bindir") << STEREON_INSTALL_BINDIR;
+}
+
+// A copy of this program, asked where its settings go (see main). Installed, it is shown at
+// the bin folder in a mount namespace of its own, so the real folder is left alone.
+void TestSettings::installedProgram() {
+    QFETCH(QString, bin);
     QTemporaryDir dir;
-    // Nothing can be created below a plain file, not even by the superuser.
-    writeFile(dir.filePath("plain"), "x");
-    const QString blocked = dir.filePath("plain/program");
-    const QString config = dir.filePath("config/stereon");
-
-    Settings settings(blocked, config);
-    QCOMPARE(settings.filePath(), config + "/settings.cfg");
-    settings.read(QLocale(QLocale::Slovak, QLocale::Slovakia));
-    QCOMPARE(settings.language, QStringLiteral("sk"));
-    settings.lastSession = QStringLiteral("/data/cube.zdr");
-    settings.loadLastSession = false;
-    settings.write();
-    QCOMPARE(contents(settings.filePath()), QByteArray("sk\n0/data/cube.zdr\n"));
+    QVERIFY(QDir().mkpath(dir.filePath("bin")));
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), dir.filePath("bin/probe")));
+    QProcess probe;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    probe.setProcessEnvironment(environment);
+    if (bin.isEmpty())
+        probe.start(dir.filePath("bin/probe"), {"--settings-path"});
+    else
+        probe.start("unshare", {"--mount", "--propagation", "private", "sh", "-c",
+                                "mount --bind \"$0\" \"$1\" && exec \"$1/probe\" --settings-path",
+                                dir.filePath("bin"), bin});
+    const bool finished = probe.waitForFinished();
+    if (!bin.isEmpty() && (!finished || probe.exitCode() != 0))
+        QSKIP(qPrintable("no mount namespace here: " + probe.readAllStandardError()));
+    QVERIFY(finished);
+    QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()),
+             dir.filePath(bin.isEmpty() ? "bin/settings.cfg" : "config/probe/settings.cfg"));
 }
 
-void TestSettings::nowhereToWrite() {
-    QTemporaryDir dir;
-    writeFile(dir.filePath("plain"), "x");
-    Settings settings(dir.filePath("plain/a"), dir.filePath("plain/b"));
-    QVERIFY(settings.filePath().isEmpty());
-    settings.read(QLocale(QLocale::Czech, QLocale::Czechia));
-    QVERIFY(settings.language.isEmpty());
-    QVERIFY(settings.loadLastSession);
-    settings.write();
-    QVERIFY(!QFile::exists(dir.filePath("settings.cfg")));
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    if (argc == 2 && QByteArray(argv[1]) == "--settings-path") {
+        QTextStream(stdout) << Settings::forApplication().filePath();
+        return 0;
+    }
+    TestSettings test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-QTEST_GUILESS_MAIN(TestSettings)
 #include "test_settings.moc"

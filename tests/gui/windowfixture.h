@@ -2,23 +2,38 @@
 
 #include "gui/stereongui.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <memory>
 
-// A window in English whose settings live in a fresh folder.
+// A window whose settings file (English, by default) lives in a fresh folder.
 struct WindowFixture {
     QTemporaryDir dir;
     std::unique_ptr<StereonGUI> window;
 
-    WindowFixture() {
+    explicit WindowFixture(const QByteArray& settings = "en\n1\n") {
         QFile file(dir.filePath(QStringLiteral("settings.cfg")));
         if (file.open(QIODevice::WriteOnly))
-            file.write("en\n1\n");
+            file.write(settings);
         file.close();
         window = std::make_unique<StereonGUI>(dir.path());
         QCoreApplication::processEvents();
     }
+    QString path(const QString& name) const { return dir.filePath(name); }
 };
+
+// A field's text replaced as the user would edit it: textEdited is emitted.
+inline void type(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    edit->insert(text);
+}
+
+// False when the combo does not offer the text.
+inline bool choose(QComboBox* combo, const QString& text) {
+    combo->setCurrentIndex(combo->findText(text));
+    return combo->currentIndex() >= 0;
+}
