@@ -262,6 +262,10 @@
         <translation>OpenGL 3D znázornění</translation>
     </message>
     <message>
+        <source>The 3D view needs OpenGL, which is not available here.</source>
+        <translation>3D zobrazení potřebuje OpenGL, které zde není k dispozici.</translation>
+    </message>
+    <message>
         <source>Option</source>
         <translation>Volba</translation>
     </message>

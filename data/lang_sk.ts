@@ -262,6 +262,10 @@
         <translation>OpenGL 3D znázornenie</translation>
     </message>
     <message>
+        <source>The 3D view needs OpenGL, which is not available here.</source>
+        <translation>3D zobrazenie potrebuje OpenGL, ktoré tu nie je k dispozícii.</translation>
+    </message>
+    <message>
         <source>Option</source>
         <translation>Voľba</translation>
     </message>

@@ -297,8 +297,7 @@ void StereonGUI::build3DPage() {
         menuLayout->addWidget(glWidget, 1);
         focus = glWidget;
     } else {
-        noViewLabel = new QLabel(
-            QStringLiteral("The 3D view needs OpenGL, which is not available here."), this);
+        noViewLabel = new QLabel(this);
         noViewLabel->setAlignment(Qt::AlignCenter);
         noViewLabel->setWordWrap(true);
         noViewLabel->hide();

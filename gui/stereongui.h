@@ -44,7 +44,6 @@ class StereonGUI : public QWidget {
     friend class TestCompute;
     friend class TestListPanel;
     friend class TestInputPages;
-    friend class TestAddCommands;
     friend class ListBenchmark;
     friend class StressTest;
 
@@ -96,6 +95,8 @@ public slots:
     void setIntersectTitle(const QString& name);
     void resetIntersect();
     void showObject(const QString& name);
+    // The target of a link made by objectLink().
+    void showLinkedObject(const QString& link);
     void clickPointSet(bool set);
     void clickPointQ(qreal Q, bool r);
 
@@ -200,6 +201,8 @@ private:
 
     // Add commands (stereongui_add.cpp).
     void objectAdded(QLabel* alert, const char* sentence, const QString& name);
+    // The text as a link that shows the named object in the list.
+    static QString objectLink(const QString& name, const QString& text);
     void addFailed(QLabel* alert, const char* message, const char* reason);
 
     // Page switching (stereongui_menu.cpp).

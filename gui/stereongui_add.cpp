@@ -54,12 +54,7 @@ void StereonGUI::objectAdded(QLabel* alert, const char* sentence, const QString&
     setRandName();
     if (glWidget && !glWidget->parent())
         repaintDrawer();
-    // The whole sentence links to the object. The link target is taken as written (the
-    // rich-text parser decodes no entities there), so only the quotes around it vary: a name
-    // with an apostrophe is quoted with double quotes.
-    const QChar quote = name.contains(QLatin1Char('\'')) ? QLatin1Char('"') : QLatin1Char('\'');
-    alert->setText(QStringLiteral("<a href=%1%2%1>%3</a>")
-                       .arg(quote, name, tr(sentence).arg(name).toHtmlEscaped()));
+    alert->setText(objectLink(name, tr(sentence).arg(name)));
     alert->show();
     modified = true;
 }

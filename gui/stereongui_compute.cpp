@@ -147,8 +147,7 @@ void StereonGUI::addIntersect() {
                                : kind == intersection::lineKind
                                    ? QT_TR_NOOP("Line %1 was added.")
                                    : QT_TR_NOOP("Surface %1 was added.");
-        intersectAlert->setText(QStringLiteral("<a href='%1'>").arg(name) + tr(sentence).arg(name) +
-                                QStringLiteral("</a>"));
+        intersectAlert->setText(objectLink(name, tr(sentence).arg(name)));
         modified = true;
     } else {
         intersectAlert->setText(kind == intersection::pointKind  ? tr("Failed to add point.")

@@ -83,7 +83,7 @@ void StereonGUI::connectPages() {
     }
 
     for (QLabel* alert : {pointAlert, vectorAlert, lineAlert, surfaceAlert, intersectAlert})
-        connect(alert, &QLabel::linkActivated, this, &StereonGUI::showObject);
+        connect(alert, &QLabel::linkActivated, this, &StereonGUI::showLinkedObject);
 }
 
 // The grids keep each other informed inside the picker; the window hears of picked
@@ -100,7 +100,8 @@ void StereonGUI::connectGrids() {
                 pointZ->setText(z);
                 enableAddP();
             });
-    connect(resetPointButton, &QPushButton::clicked, gridPicker, [this] { gridPicker->reset(true); });
+    connect(resetPointButton, &QPushButton::clicked, gridPicker,
+            [this] { gridPicker->reset(true); });
 }
 
 void StereonGUI::connectReturnKeys() {

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUrl>
 
 #include <cmath>
 #include <cstdlib>
@@ -278,6 +279,17 @@ void StereonGUI::resetIntersect() {
           static_cast<QWidget*>(resetIntersectButton)})
         widget->hide();
     intersectName->clear();
+}
+
+QString StereonGUI::objectLink(const QString& name, const QString& text) {
+    // The rich-text parser takes a link target as written, entities and all: percent-encoded,
+    // any name survives, quotes included.
+    return QStringLiteral("<a href=\"%1\">%2</a>")
+        .arg(QString::fromLatin1(QUrl::toPercentEncoding(name)), text.toHtmlEscaped());
+}
+
+void StereonGUI::showLinkedObject(const QString& link) {
+    showObject(QUrl::fromPercentEncoding(link.toLatin1()));
 }
 
 void StereonGUI::showObject(const QString& name) {

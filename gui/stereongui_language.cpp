@@ -53,6 +53,8 @@ void StereonGUI::languageChange() {
     }
     if (glWidget)
         glWidget->setWindowTitle(tr("OpenGL 3D Demonstration"));
+    if (noViewLabel)
+        noViewLabel->setText(tr("The 3D view needs OpenGL, which is not available here."));
     languageCombo->setItemText(0, tr("Czech"));
     languageCombo->setItemText(1, tr("English"));
     languageCombo->setItemText(2, tr("Slovak"));

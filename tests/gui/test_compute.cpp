@@ -141,7 +141,7 @@ void TestCompute::addIntersection() {
 
     QVERIFY(w.objectStore->exists("X"));
     QVERIFY(w.itemNames.contains(QStringLiteral("X")));
-    QCOMPARE(w.intersectAlert->text(), QStringLiteral("<a href='X'>Point X was added.</a>"));
+    QCOMPARE(w.intersectAlert->text(), QStringLiteral("<a href=\"X\">Point X was added.</a>"));
     QVERIFY(w.intersectAlert->isVisible());
     QVERIFY(w.modified);
     QVERIFY(w.intersectObject1->isVisible());

@@ -5,8 +5,10 @@
 #include "widgets/objectitem.h"
 #include "widgets/objectlist.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
@@ -231,6 +233,20 @@ void TestListPanel::showObjectScrolls() {
     w.showObject(QStringLiteral("gone"));
     QVERIFY(w.objectList->isVisible());
     QCOMPARE(w.rememberedName, QStringLiteral("z"));
+
+    // The message's link leads to the object whatever its name holds.
+    const QString odd = QStringLiteral("a'b\"c<&d%20");
+    QVERIFY(createPoint(store, 1, 2, 3, odd.toStdString()));
+    w.objectAdded(w.pointAlert, "Point %1 was added.", odd);
+    const QString html = w.pointAlert->text();
+    const QRegularExpressionMatch link =
+        QRegularExpression(QStringLiteral("^<a href=\"([^\"]*)\">(.*)</a>$")).match(html);
+    QVERIFY2(link.hasMatch(), qPrintable(html));
+    QCOMPARE(link.captured(2), QStringLiteral("Point %1 was added.").arg(odd).toHtmlEscaped());
+    w.displayPointMenu();
+    emit w.pointAlert->linkActivated(link.captured(1));
+    QCOMPARE(w.rememberedName, odd);
+    QVERIFY(w.objectList->isVisible());
 }
 
 QTEST_MAIN(TestListPanel)

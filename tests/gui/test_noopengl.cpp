@@ -2,6 +2,8 @@
 
 #include "gui/openglavailable.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +26,11 @@ void TestNoOpenGL::threeDPageShowsNotice() {
     QVERIFY(!window.noViewLabel->text().isEmpty());
     QTest::mouseClick(window.menuButtons[0], Qt::LeftButton);
     QVERIFY(!window.noViewLabel->isVisible());
+    // Translated like every other text.
+    window.languageCombo->setCurrentIndex(2);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.noViewLabel->text(),
+             QStringLiteral("3D zobrazenie potrebuje OpenGL, ktoré tu nie je k dispozícii."));
 }
 
 QTEST_MAIN(TestNoOpenGL)

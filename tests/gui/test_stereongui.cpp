@@ -155,7 +155,7 @@ void TestStereonGUI::language() {
         QVERIFY2(shown.contains(text) || (!w.glWidget && text.startsWith("OpenGL")),
                  qPrintable(text));
     if (!sample.contains("List")) {
-        for (const QString& text : {"List", "List of Objects", "New Point", "Option 1"})
+        for (const char* text : {"List", "List of Objects", "New Point", "Option 1"})
             QVERIFY2(!shown.contains(text), qPrintable(text));
     }
 
