@@ -1,39 +1,27 @@
 #include "view3d/occlusion.h"
 
+#include <QMatrix4x4>
 #include <QTest>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
-
-const int viewport[4] = {0, 0, 400, 400};
-
-// The view's camera looking from (0, 0, distance) at the origin: 45 degrees, square, 0.1 to 100.
-struct Camera {
-    double modelView[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    double projection[16] = {};
-
-    explicit Camera(double distance) {
-        modelView[14] = -distance;
-        const double f = 1.0 / std::tan(22.5 * M_PI / 180.0);
-        const double near = 0.1;
-        const double far = 100.0;
-        projection[0] = f;
-        projection[5] = f;
-        projection[10] = (far + near) / (near - far);
-        projection[11] = -1.0;
-        projection[14] = 2.0 * far * near / (near - far);
-    }
-};
 
 // A 12 by 12 patch facing the camera at depth z, centred on (x, 0, z).
 scene::Patch facing(double x, double z) {
     return *scene::patchGeometry({x, 0, z}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1});
 }
 
+// What the patches hide from the view's camera at (0, 0, distance), looking at the origin:
+// 45 degrees, square, 0.1 to 100, over 400 by 400 pixels.
 Occlusion occlusion(double distance, const std::vector<scene::Patch>& patches) {
-    const Camera c(distance);
-    return Occlusion(c.modelView, c.projection, viewport, patches);
+    QMatrix4x4 perspective;
+    perspective.perspective(45.0f, 1.0f, 0.1f, 100.0f);
+    double projection[16];
+    std::copy_n(perspective.constData(), 16, projection);
+    const double modelView[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, -distance, 1};
+    const int viewport[4] = {0, 0, 400, 400};
+    return Occlusion(modelView, projection, viewport, patches);
 }
 
 bool hidesAround(const Occlusion& o, const Vec3& centre, double margin = 0.0) {

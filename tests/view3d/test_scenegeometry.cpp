@@ -69,7 +69,6 @@ private slots:
     void sphereIsClosedAndOutward_data();
     void sphereIsClosedAndOutward();
     void sphereDetailFollowsSize();
-    void coneSitsOnTheYAxis();
 };
 
 void TestSceneGeometry::eyePosition_data() {
@@ -279,17 +278,6 @@ void TestSceneGeometry::sphereDetailFollowsSize() {
     }
     for (const double large : {20.0, kInf, kNaN})
         QCOMPARE(scene::sphereSegmentsFor(large), scene::sphereSegments);
-}
-
-void TestSceneGeometry::coneSitsOnTheYAxis() {
-    const scene::Mesh mesh = scene::coneMesh();
-    QVERIFY(!mesh.triangles.empty());
-    for (unsigned i : mesh.triangles) {
-        const Vec3& p = mesh.vertices[i];
-        const double r = std::hypot(p.x, p.z);
-        QVERIFY(p == (Vec3{0, 0.2, 0}) || (p.y == 0.0 && (r == 0.0 || closeDouble(r, 0.05))));
-    }
-    QVERIFY(woundOutwards(mesh, {0, 0.05, 0}));
 }
 
 QTEST_APPLESS_MAIN(TestSceneGeometry)
