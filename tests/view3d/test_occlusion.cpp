@@ -1,41 +1,27 @@
 #include "view3d/occlusion.h"
 
+#include <QMatrix4x4>
 #include <QTest>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
-
-const int viewport[4] = {0, 0, 400, 400};
-
-// The view's camera looking from (0, 0, distance) at the origin: 45 degrees, square, 0.1 to 100.
-struct Camera {
-    double modelView[16] = {};
-    double projection[16] = {};
-
-    explicit Camera(double distance) {
-        for (int i = 0; i < 4; ++i)
-            modelView[i * 5] = 1.0;
-        modelView[14] = -distance;
-        const double f = 1.0 / std::tan(22.5 * 3.14159265358979323846 / 180.0);
-        const double near = 0.1;
-        const double far = 100.0;
-        projection[0] = f;
-        projection[5] = f;
-        projection[10] = (far + near) / (near - far);
-        projection[11] = -1.0;
-        projection[14] = 2.0 * far * near / (near - far);
-    }
-};
 
 // A 12 by 12 patch facing the camera at depth z, centred on (x, 0, z).
 scene::Patch facing(double x, double z) {
     return *scene::patchGeometry({x, 0, z}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1});
 }
 
+// What the patches hide from the view's camera at (0, 0, distance), looking at the origin:
+// 45 degrees, square, 0.1 to 100, over 400 by 400 pixels.
 Occlusion occlusion(double distance, const std::vector<scene::Patch>& patches) {
-    const Camera c(distance);
-    return Occlusion(c.modelView, c.projection, viewport, patches);
+    QMatrix4x4 perspective;
+    perspective.perspective(45.0f, 1.0f, 0.1f, 100.0f);
+    double projection[16];
+    std::copy_n(perspective.constData(), 16, projection);
+    const double modelView[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, -distance, 1};
+    const int viewport[4] = {0, 0, 400, 400};
+    return Occlusion(modelView, projection, viewport, patches);
 }
 
 bool hidesAround(const Occlusion& o, const Vec3& centre, double margin = 0.0) {
@@ -98,13 +84,12 @@ void TestOcclusion::drawnRectsHoldTheVisiblePart() {
                 return true;
         return false;
     };
-    for (const QPoint shows :
-         {QPoint(300, 200), QPoint(275, 200), QPoint(316, 131), QPoint(316, 269)})
-        QVERIFY2(drawn(shows.x(), shows.y()),
-                 qPrintable(QStringLiteral("%1, %2").arg(shows.x()).arg(shows.y())));
-    for (const QPoint hidden : {QPoint(230, 200), QPoint(180, 150)})
-        QVERIFY2(!drawn(hidden.x(), hidden.y()),
-                 qPrintable(QStringLiteral("%1, %2").arg(hidden.x()).arg(hidden.y())));
+    const std::pair<QPoint, bool> shown[] = {{{300, 200}, true},  {{275, 200}, true},
+                                             {{316, 131}, true},  {{316, 269}, true},
+                                             {{230, 200}, false}, {{180, 150}, false}};
+    for (const auto& [p, shows] : shown)
+        QVERIFY2(drawn(p.x(), p.y()) == shows,
+                 qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
 }
 
 void TestOcclusion::patchCutAtTheNearPlaneHidesWithWhatIsLeft() {

@@ -1,10 +1,14 @@
 #include "doublecompare.h"
 
+#include "view3d/camera.h"
 #include "view3d/scenegeometry.h"
+#include "view3d/screenscale.h"
 
+#include <QMatrix4x4>
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 Q_DECLARE_METATYPE(Vec3)
@@ -14,11 +18,12 @@ namespace {
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 
-#define COMPARE_POINT(v, ex, ey, ez)                                                               \
+#define COMPARE_POINT(v, e)                                                                        \
     do {                                                                                           \
-        COMPARE_CLOSE((v).x, (ex));                                                                \
-        COMPARE_CLOSE((v).y, (ey));                                                                \
-        COMPARE_CLOSE((v).z, (ez));                                                                \
+        const Vec3 expected_ = (e);                                                                \
+        COMPARE_CLOSE((v).x, expected_.x);                                                         \
+        COMPARE_CLOSE((v).y, expected_.y);                                                         \
+        COMPARE_CLOSE((v).z, expected_.z);                                                         \
     } while (0)
 
 // Every triangle turns counter-clockwise seen from outside, as culling expects: its
@@ -37,60 +42,133 @@ bool woundOutwards(const scene::Mesh& mesh, const Vec3& inside) {
     return true;
 }
 
-bool hasXTickAt(const std::vector<scene::Segment>& ticks, double x) {
-    return std::any_of(ticks.begin(), ticks.end(), [x](const scene::Segment& s) {
-        return s.from.x == x && s.to.x == x && s.from.y == -0.05 && s.to.y == 0.05;
-    });
-}
+// Whether the shape of some input is drawn at all.
+using Shape = std::function<bool()>;
 
 } // namespace
 
+Q_DECLARE_METATYPE(Shape)
+
+// The camera's arithmetic and what the view issues to GL, checked without a context.
 class TestSceneGeometry : public QObject {
     Q_OBJECT
 private slots:
+    void eyePosition_data();
+    void eyePosition();
+    void cameraMoves_data();
+    void cameraMoves();
+    void pixelRadiusFollowsDepth_data();
+    void pixelRadiusFollowsDepth();
+
     void ticksStopBeforePlus100();
-    void labelsScaleWithDistance();
     void arrowEndsAtTip_data();
     void arrowEndsAtTip();
-    void degenerateArrowDrawsNothing_data();
-    void degenerateArrowDrawsNothing();
-    void lineLengthFollowsDirection();
-    void degenerateLineDrawsNothing_data();
-    void degenerateLineDrawsNothing();
-    void patchCorners();
-    void rhombusHasSides12();
-    void patchNormalFoldsIntoPositiveOctant_data();
-    void patchNormalFoldsIntoPositiveOctant();
-    void degeneratePatchDrawsNothing_data();
-    void degeneratePatchDrawsNothing();
-    void rotationMatchesGlRotate_data();
-    void rotationMatchesGlRotate();
+    void degenerateInputDrawsNothing_data();
+    void degenerateInputDrawsNothing();
+    void lineAndPatchFollowTheirVectors();
     void sphereIsClosedAndOutward_data();
     void sphereIsClosedAndOutward();
-    void sphereDetailFollowsSize_data();
     void sphereDetailFollowsSize();
-    void sphereDetailNeverFallsWithSize();
-    void coneSitsOnTheYAxis();
 };
+
+void TestSceneGeometry::eyePosition_data() {
+    QTest::addColumn<double>("yaw");
+    QTest::addColumn<double>("pitch");
+    QTest::addColumn<Vec3>("eye"); // its length is the distance
+    const double h = 10.0 * std::sqrt(0.5);
+    QTest::newRow("start on +z") << 0.0 << 0.0 << Vec3{0, 0, 10};
+    QTest::newRow("yaw 90 turns to -x") << 90.0 << 0.0 << Vec3{-10, 0, 0};
+    QTest::newRow("pitch -90 below, nearer") << 45.0 << -90.0 << Vec3{0, -3, 0};
+    QTest::newRow("yaw 45 pitch 45")
+        << 45.0 << 45.0 << Vec3{-h * std::sqrt(0.5), h, h * std::sqrt(0.5)};
+}
+
+void TestSceneGeometry::eyePosition() {
+    QFETCH(double, yaw);
+    QFETCH(double, pitch);
+    QFETCH(Vec3, eye);
+    COMPARE_POINT((Camera{yaw, pitch, eye.length()}.eye()), eye);
+}
+
+void TestSceneGeometry::cameraMoves_data() {
+    QTest::addColumn<Vec3>("before"); // yaw, pitch, distance
+    QTest::addColumn<QString>("move");
+    QTest::addColumn<Vec3>("after");
+    QTest::newRow("yaw 361 wraps to 0") << Vec3{361, 0, 10} << "normalise" << Vec3{0, 0, 10};
+    QTest::newRow("yaw -1 wraps to 360") << Vec3{-1, 0, 10} << "normalise" << Vec3{360, 0, 10};
+    QTest::newRow("yaw 360 stays") << Vec3{360, 0, 10} << "normalise" << Vec3{360, 0, 10};
+    QTest::newRow("pitch -91 clamps") << Vec3{10, -91, 10} << "normalise" << Vec3{10, -90, 10};
+    // Clamped at once, so dragging back acts at once.
+    QTest::newRow("200-pixel drag") << Vec3{0, 0, 10} << "turn 0 200" << Vec3{0, 90, 10};
+    QTest::newRow("twenty wheel steps") << Vec3{0, 0, 10} << "zoom 120 20" << Vec3{0, 0, 6};
+    QTest::newRow("fifty stop at the minimum") << Vec3{0, 0, 10} << "zoom 120 50" << Vec3{0, 0, 1};
+    QTest::newRow("a big delta is one step") << Vec3{0, 0, 10} << "zoom 960 20" << Vec3{0, 0, 6};
+    QTest::newRow("ten away") << Vec3{0, 0, 10} << "zoom -120 10" << Vec3{0, 0, 12};
+    QTest::newRow("zero delta") << Vec3{0, 0, 10} << "zoom 0 1" << Vec3{0, 0, 10};
+    QTest::newRow("turning wraps past 360") << Vec3{359.75, 0, 10} << "advance" << Vec3{0, 0, 10};
+    QTest::newRow("turning") << Vec3{0, 0, 10} << "advance" << Vec3{0.5, 0, 10};
+}
+
+void TestSceneGeometry::cameraMoves() {
+    QFETCH(Vec3, before);
+    QFETCH(QString, move);
+    QFETCH(Vec3, after);
+    Camera camera{before.x, before.y, before.z};
+    const QStringList words = move.split(' ');
+    if (words[0] == "normalise")
+        camera.normalise();
+    else if (words[0] == "turn")
+        camera.turn(words[1].toInt(), words[2].toInt());
+    else if (words[0] == "advance")
+        camera.advance();
+    for (int i = 0; words[0] == "zoom" && i < words[2].toInt(); ++i)
+        QCOMPARE(camera.zoom(words[1].toInt()), words[1] != "0");
+    COMPARE_POINT((Vec3{camera.yaw, camera.pitch, camera.distance}), after);
+}
+
+void TestSceneGeometry::pixelRadiusFollowsDepth_data() {
+    QTest::addColumn<Vec3>("eye");
+    QTest::addColumn<Vec3>("centre");
+    QTest::addColumn<double>("depth"); // 0: behind the eye
+    QTest::newRow("origin from 10") << Vec3{0, 0, 10} << Vec3{0, 0, 0} << 10.0;
+    QTest::newRow("off the axis, nearer") << Vec3{0, 0, 10} << Vec3{1, 1, 4} << 6.0;
+    QTest::newRow("turned camera") << Vec3{6, 0, 8} << Vec3{0, 0, 0} << 10.0;
+    QTest::newRow("from above") << Vec3{0, 10, 0.001} << Vec3{0, 2, 0} << 8.0;
+    QTest::newRow("behind the eye") << Vec3{0, 0, 10} << Vec3{5, -5, 11} << 0.0;
+}
+
+// A sphere's radius on screen, under the view's gluPerspective(45, 1, 0.1, 100) over 400
+// pixels, shrinks with its depth, not with its distance from the axis.
+void TestSceneGeometry::pixelRadiusFollowsDepth() {
+    QFETCH(Vec3, eye);
+    QFETCH(Vec3, centre);
+    QFETCH(double, depth);
+    QMatrix4x4 projection;
+    projection.perspective(45.0f, 1.0f, 0.1f, 100.0f);
+    QMatrix4x4 modelView;
+    modelView.lookAt(QVector3D(float(eye.x), float(eye.y), float(eye.z)), {}, {0, 1, 0});
+    double p[16];
+    double m[16];
+    std::copy_n(projection.constData(), 16, p);
+    std::copy_n(modelView.constData(), 16, m);
+    const double r = ScreenScale(m, p, 400).pixelRadius(centre, 0.05);
+    const double focal = 200.0 / std::tan(22.5 * M_PI / 180.0);
+    // The matrices come in float precision.
+    QVERIFY2(depth == 0.0 ? std::isinf(r) : closeDouble(r, 0.05 * focal / depth, 1e-4),
+             qPrintable(QString::number(r)));
+}
 
 void TestSceneGeometry::ticksStopBeforePlus100() {
     const auto ticks = scene::tickSegments();
-    QCOMPARE(int(ticks.size()), 600);
-    QVERIFY(hasXTickAt(ticks, -100.0));
-    QVERIFY(hasXTickAt(ticks, 99.0));
-    QVERIFY(!hasXTickAt(ticks, 100.0));
-    QVERIFY(hasXTickAt(ticks, 0.0));
-    const auto axes = scene::axisSegments();
-    QCOMPARE(int(axes.size()), 3);
-    COMPARE_EXACT(axes[1].from.y, 100.0);
-    COMPARE_EXACT(axes[1].to.y, -100.0);
-}
-
-void TestSceneGeometry::labelsScaleWithDistance() {
-    const Vec3 x = scene::labelPosition(0, 10.0);
-    const Vec3 z = scene::labelPosition(2, 5.0);
-    QVERIFY(x == (Vec3{2.0, 0.0, 0.0}));
-    QVERIFY(z == (Vec3{0.0, 0.0, 1.0}));
+    auto xTickAt = [&ticks](double x) {
+        return std::any_of(ticks.begin(), ticks.end(), [x](const scene::Segment& s) {
+            return s.from.x == x && s.to.x == x && s.from.y == -0.05 && s.to.y == 0.05;
+        });
+    };
+    QVERIFY(xTickAt(-100.0));
+    QVERIFY(xTickAt(0.0));
+    QVERIFY(xTickAt(99.0));
+    QVERIFY(!xTickAt(100.0));
 }
 
 void TestSceneGeometry::arrowEndsAtTip_data() {
@@ -99,7 +177,6 @@ void TestSceneGeometry::arrowEndsAtTip_data() {
     QTest::newRow("along +y, no turn") << Vec3{0, 0, 0} << Vec3{0, 3, 0};
     QTest::newRow("straight down") << Vec3{1, 1, 0} << Vec3{0, -3, 0};
     QTest::newRow("oblique") << Vec3{1, 2, 3} << Vec3{2, -1, 4};
-    QTest::newRow("along x") << Vec3{0, 0, 0} << Vec3{5, 0, 0};
     QTest::newRow("shorter than its head") << Vec3{0, 0, 0} << Vec3{0.1, 0, 0};
 }
 
@@ -108,139 +185,61 @@ void TestSceneGeometry::arrowEndsAtTip() {
     QFETCH(Vec3, c);
     const auto arrow = scene::arrowGeometry(start, c);
     QVERIFY(arrow);
-    const Vec3 tip = start + c;
-    QVERIFY(arrow->tip == tip);
+    QVERIFY(arrow->tip == start + c);
     // The cone's apex (0, 0.2, 0), turned and moved, is the tip.
-    const Vec3 apex = arrow->headBase + scene::rotated({0, 0.2, 0}, arrow->angle, arrow->axis);
-    COMPARE_POINT(apex, tip.x, tip.y, tip.z);
-    // The shaft runs from the start to the head's base, backwards when c is short.
-    QVERIFY(arrow->shaftEnd == arrow->headBase);
-    COMPARE_CLOSE((arrow->tip - arrow->headBase).length(), 0.2);
-    const Vec3 shaft = arrow->shaftEnd - start;
-    COMPARE_CLOSE(shaft.length(), std::fabs(c.length() - 0.2));
+    COMPARE_POINT(arrow->headBase + scene::rotated({0, 0.2, 0}, arrow->angle, arrow->axis),
+                  start + c);
+    // The shaft runs to the head's base, backwards when c is short.
+    COMPARE_CLOSE((arrow->shaftEnd - start).length(), std::fabs(c.length() - 0.2));
 }
 
-void TestSceneGeometry::degenerateArrowDrawsNothing_data() {
-    QTest::addColumn<Vec3>("start");
-    QTest::addColumn<Vec3>("c");
-    QTest::newRow("zero length") << Vec3{1, 1, 1} << Vec3{0, 0, 0};
-    QTest::newRow("NaN component") << Vec3{0, 0, 0} << Vec3{1, kNaN, 0};
-    QTest::newRow("infinite component") << Vec3{0, 0, 0} << Vec3{kInf, 0, 0};
-    QTest::newRow("NaN start") << Vec3{kNaN, 0, 0} << Vec3{1, 0, 0};
-}
-
-void TestSceneGeometry::degenerateArrowDrawsNothing() {
-    QFETCH(Vec3, start);
-    QFETCH(Vec3, c);
-    QVERIFY(!scene::arrowGeometry(start, c));
-}
-
-void TestSceneGeometry::lineLengthFollowsDirection() {
-    const auto half = scene::lineSegment({1, 2, 3}, {0, 0.5, 0});
-    QVERIFY(half);
-    COMPARE_CLOSE((half->from - half->to).length(), 100.0);
-    COMPARE_POINT(half->from, 1.0, 52.0, 3.0);
-    const auto two = scene::lineSegment({0, 0, 0}, {2, 0, 0});
-    QVERIFY(two);
-    COMPARE_CLOSE((two->from - two->to).length(), 400.0);
-}
-
-void TestSceneGeometry::degenerateLineDrawsNothing_data() {
-    QTest::addColumn<Vec3>("point");
-    QTest::addColumn<Vec3>("direction");
-    QTest::newRow("zero direction") << Vec3{0, 0, 0} << Vec3{0, 0, 0};
-    QTest::newRow("NaN direction") << Vec3{0, 0, 0} << Vec3{kNaN, kNaN, kNaN};
-    QTest::newRow("infinite point") << Vec3{0, -kInf, 0} << Vec3{1, 0, 0};
-    QTest::newRow("overflowing reach") << Vec3{0, 0, 0} << Vec3{1e307, 0, 0};
-}
-
-void TestSceneGeometry::degenerateLineDrawsNothing() {
-    QFETCH(Vec3, point);
-    QFETCH(Vec3, direction);
-    QVERIFY(!scene::lineSegment(point, direction));
-}
-
-void TestSceneGeometry::patchCorners() {
-    const auto patch = scene::patchGeometry({1, 1, 1}, {0, 2, 0}, {0, 0, -3}, {1, 0, 0});
-    QVERIFY(patch);
-    COMPARE_POINT(patch->corners[0], 1.0, 7.0, -5.0);
-    COMPARE_POINT(patch->corners[1], 1.0, 7.0, 7.0);
-    COMPARE_POINT(patch->corners[2], 1.0, -5.0, -5.0);
-    COMPARE_POINT(patch->corners[3], 1.0, -5.0, 7.0);
-}
-
-void TestSceneGeometry::rhombusHasSides12() {
-    const Vec3 u{1, 0, 0};
-    const Vec3 v{0.5, std::sqrt(3.0) / 2.0, 0};
-    const auto patch = scene::patchGeometry({0, 0, 0}, u * 3.0, v * 7.0, {0, 0, 1});
-    QVERIFY(patch);
-    const auto& c = patch->corners;
-    // Strip order: 0-1 and 2-3 run along v, 0-2 and 1-3 along u.
-    COMPARE_CLOSE((c[0] - c[1]).length(), 12.0);
-    COMPARE_CLOSE((c[0] - c[2]).length(), 12.0);
-    COMPARE_CLOSE((c[1] - c[3]).length(), 12.0);
-    COMPARE_CLOSE((c[2] - c[3]).length(), 12.0);
-    // A rhombus, not a square: the diagonals differ.
-    QVERIFY(std::fabs((c[0] - c[3]).length() - (c[1] - c[2]).length()) > 1.0);
-}
-
-void TestSceneGeometry::patchNormalFoldsIntoPositiveOctant_data() {
-    QTest::addColumn<Vec3>("normal");
-    QTest::addColumn<Vec3>("expected");
-    QTest::newRow("0 0 -1 lit like 0 0 1") << Vec3{0, 0, -1} << Vec3{0, 0, 1};
-    QTest::newRow("0 0 5") << Vec3{0, 0, 5} << Vec3{0, 0, 1};
-    QTest::newRow("mixed signs") << Vec3{-2, 2, -1} << Vec3{2.0 / 3, 2.0 / 3, 1.0 / 3};
-}
-
-void TestSceneGeometry::patchNormalFoldsIntoPositiveOctant() {
-    QFETCH(Vec3, normal);
-    QFETCH(Vec3, expected);
-    const auto patch = scene::patchGeometry({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, normal);
-    QVERIFY(patch);
-    COMPARE_POINT(patch->normal, expected.x, expected.y, expected.z);
-}
-
-void TestSceneGeometry::degeneratePatchDrawsNothing_data() {
-    QTest::addColumn<Vec3>("point");
-    QTest::addColumn<Vec3>("u");
-    QTest::addColumn<Vec3>("v");
-    QTest::addColumn<Vec3>("normal");
+void TestSceneGeometry::degenerateInputDrawsNothing_data() {
+    QTest::addColumn<Shape>("shape");
     const Vec3 o{0, 0, 0};
-    QTest::newRow("zero normal") << o << Vec3{1, 0, 0} << Vec3{0, 1, 0} << o;
-    QTest::newRow("zero u") << o << o << Vec3{0, 1, 0} << Vec3{0, 0, 1};
-    QTest::newRow("zero v") << o << Vec3{1, 0, 0} << o << Vec3{0, 0, 1};
-    QTest::newRow("NaN normal") << o << Vec3{1, 0, 0} << Vec3{0, 1, 0} << Vec3{kNaN, 0, 1};
-    QTest::newRow("infinite point")
-        << Vec3{kInf, 0, 0} << Vec3{1, 0, 0} << Vec3{0, 1, 0} << Vec3{0, 0, 1};
+    const Vec3 x{1, 0, 0};
+    const Vec3 y{0, 1, 0};
+    const Vec3 z{0, 0, 1};
+    auto arrow = [](Vec3 start, Vec3 c) {
+        return Shape([=] { return scene::arrowGeometry(start, c).has_value(); });
+    };
+    auto line = [](Vec3 p, Vec3 d) {
+        return Shape([=] { return scene::lineSegment(p, d).has_value(); });
+    };
+    auto patch = [](Vec3 p, Vec3 u, Vec3 v, Vec3 n) {
+        return Shape([=] { return scene::patchGeometry(p, u, v, n).has_value(); });
+    };
+    QTest::newRow("zero vector") << arrow({1, 1, 1}, o);
+    QTest::newRow("NaN in a vector") << arrow(o, {1, kNaN, 0});
+    QTest::newRow("vector from NaN") << arrow({kNaN, 0, 0}, x);
+    QTest::newRow("zero direction") << line(o, o);
+    QTest::newRow("line through infinity") << line({0, -kInf, 0}, x);
+    QTest::newRow("overflowing reach") << line(o, {1e307, 0, 0});
+    QTest::newRow("NaN normal") << patch(o, x, y, {kNaN, 0, 1});
+    QTest::newRow("zero u") << patch(o, o, y, z);
+    QTest::newRow("zero v") << patch(o, x, o, z);
+    QTest::newRow("plane through infinity") << patch({kInf, 0, 0}, x, y, z);
 }
 
-void TestSceneGeometry::degeneratePatchDrawsNothing() {
-    QFETCH(Vec3, point);
-    QFETCH(Vec3, u);
-    QFETCH(Vec3, v);
-    QFETCH(Vec3, normal);
-    QVERIFY(!scene::patchGeometry(point, u, v, normal));
+void TestSceneGeometry::degenerateInputDrawsNothing() {
+    QFETCH(Shape, shape);
+    QVERIFY(!shape());
 }
 
-void TestSceneGeometry::rotationMatchesGlRotate_data() {
-    QTest::addColumn<Vec3>("v");
-    QTest::addColumn<double>("degrees");
-    QTest::addColumn<Vec3>("axis");
-    QTest::addColumn<Vec3>("expected");
-    QTest::newRow("x by 90 about z") << Vec3{1, 0, 0} << 90.0 << Vec3{0, 0, 1} << Vec3{0, 1, 0};
-    QTest::newRow("y by 90 about x") << Vec3{0, 1, 0} << 90.0 << Vec3{2, 0, 0} << Vec3{0, 0, 1};
-    QTest::newRow("y by 180 about x") << Vec3{0, 1, 0} << 180.0 << Vec3{1, 0, 0} << Vec3{0, -1, 0};
-    QTest::newRow("on the axis") << Vec3{0, 0, 3} << 37.0 << Vec3{0, 0, 1} << Vec3{0, 0, 3};
-    QTest::newRow("120 about the diagonal")
-        << Vec3{1, 0, 0} << 120.0 << Vec3{1, 1, 1} << Vec3{0, 1, 0};
-}
-
-void TestSceneGeometry::rotationMatchesGlRotate() {
-    QFETCH(Vec3, v);
-    QFETCH(double, degrees);
-    QFETCH(Vec3, axis);
-    QFETCH(Vec3, expected);
-    COMPARE_POINT(scene::rotated(v, degrees, axis), expected.x, expected.y, expected.z);
+// A line reaches 100 direction vectors either way, whatever their length. A patch is 12 by
+// 12 along u and v as given, not squared up, its normal folded into the positive octant so
+// that every plane faces the light the same way.
+void TestSceneGeometry::lineAndPatchFollowTheirVectors() {
+    const auto line = scene::lineSegment({1, 2, 3}, {0, 0.5, 0});
+    QVERIFY(line);
+    COMPARE_POINT(line->from, (Vec3{1, 52, 3}));
+    COMPARE_POINT(line->to, (Vec3{1, -48, 3}));
+    const auto patch = scene::patchGeometry({1, 1, 1}, {0, 2, 0}, {0, 3, -4}, {-2, 2, -1});
+    QVERIFY(patch);
+    COMPARE_POINT(patch->corners[0], (Vec3{1, 10.6, -3.8}));
+    COMPARE_POINT(patch->corners[1], (Vec3{1, 3.4, 5.8}));
+    COMPARE_POINT(patch->corners[2], (Vec3{1, -1.4, -3.8}));
+    COMPARE_POINT(patch->corners[3], (Vec3{1, -8.6, 5.8}));
+    COMPARE_POINT(patch->normal, (Vec3{2.0 / 3, 2.0 / 3, 1.0 / 3}));
 }
 
 void TestSceneGeometry::sphereIsClosedAndOutward_data() {
@@ -253,16 +252,11 @@ void TestSceneGeometry::sphereIsClosedAndOutward() {
     QFETCH(int, segments);
     const scene::Mesh mesh = scene::sphereMesh(segments);
     QCOMPARE(mesh.normals.size(), mesh.vertices.size());
-    QCOMPARE(mesh.triangles.size() % 3, size_t(0));
-    // Rings as far apart as the segments (18 degrees in full); the pole rings close in
-    // triangles.
-    const int rings = segments / 2;
-    QCOMPARE(int(mesh.triangles.size() / 3), segments * rings * 2 - 2 * segments);
     for (size_t i = 0; i < mesh.vertices.size(); ++i) {
         COMPARE_CLOSE(mesh.vertices[i].length(), 0.05);
-        const Vec3 outward = mesh.vertices[i] * 20.0;
-        COMPARE_POINT(mesh.normals[i], outward.x, outward.y, outward.z);
+        COMPARE_POINT(mesh.normals[i], mesh.vertices[i] * 20.0);
     }
+    // The triangles reach both poles.
     double lowest = 1.0;
     double highest = -1.0;
     for (unsigned i : mesh.triangles) {
@@ -275,47 +269,15 @@ void TestSceneGeometry::sphereIsClosedAndOutward() {
     QVERIFY(woundOutwards(mesh, {0, 0, 0}));
 }
 
-void TestSceneGeometry::sphereDetailFollowsSize_data() {
-    QTest::addColumn<double>("pixelRadius");
-    QTest::addColumn<bool>("full");
-    QTest::newRow("a dot") << 0.5 << false;
-    QTest::newRow("the default view's size") << 2.4 << false;
-    QTest::newRow("close up") << 20.0 << true;
-    QTest::newRow("filling the view") << 500.0 << true;
-    QTest::newRow("at or behind the eye") << kInf << true;
-    QTest::newRow("unknown") << kNaN << true;
-}
-
+// Coarse for a sphere a few pixels wide; full close up and wherever the size is not known.
 void TestSceneGeometry::sphereDetailFollowsSize() {
-    QFETCH(double, pixelRadius);
-    QFETCH(bool, full);
-    const int segments = scene::sphereSegmentsFor(pixelRadius);
-    QCOMPARE(segments == scene::sphereSegments, full);
-    QVERIFY(segments <= scene::sphereSegments);
-    // Rings are half the segments and must meet at the poles.
-    QCOMPARE(segments % 2, 0);
-}
-
-void TestSceneGeometry::sphereDetailNeverFallsWithSize() {
-    for (double r = 0.25; r < 64.0; r *= 1.25)
-        QVERIFY2(scene::sphereSegmentsFor(r) <= scene::sphereSegmentsFor(r * 1.25),
-                 qPrintable(QString::number(r)));
-}
-
-void TestSceneGeometry::coneSitsOnTheYAxis() {
-    const scene::Mesh mesh = scene::coneMesh();
-    QCOMPARE(int(mesh.triangles.size() / 3), 20);
-    double top = 0.0;
-    for (unsigned i : mesh.triangles) {
-        const Vec3& p = mesh.vertices[i];
-        top = std::max(top, p.y);
-        if (p.y == 0.0)
-            QVERIFY(closeDouble(std::hypot(p.x, p.z), 0.05) || std::hypot(p.x, p.z) == 0.0);
-        else
-            QVERIFY(p == (Vec3{0, 0.2, 0}));
+    for (const double dot : {0.5, 2.4}) {
+        QVERIFY(scene::sphereSegmentsFor(dot) < scene::sphereSegments);
+        // Rings are half the segments and must meet at the poles.
+        QCOMPARE(scene::sphereSegmentsFor(dot) % 2, 0);
     }
-    COMPARE_EXACT(top, 0.2);
-    QVERIFY(woundOutwards(mesh, {0, 0.05, 0}));
+    for (const double large : {20.0, kInf, kNaN})
+        QCOMPARE(scene::sphereSegmentsFor(large), scene::sphereSegments);
 }
 
 QTEST_APPLESS_MAIN(TestSceneGeometry)

@@ -1,5 +1,3 @@
-#include "doublecompare.h"
-
 #include "widgets/circleitem.h"
 #include "widgets/gridpicker.h"
 #include "widgets/gridscene.h"
@@ -8,9 +6,6 @@
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
 #include <QHBoxLayout>
-#include <QImage>
-#include <QPainter>
-#include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -18,37 +13,26 @@
 
 namespace {
 
-enum Grid { XY, XZ, YZ };
-
-// Labels of one axis of a grid, in the order they were added: left to right, bottom to top.
-QStringList axisLabels(GridScene* scene, bool horizontal) {
-    QStringList texts;
+// The right-hand number of one axis of a grid.
+QString topLabel(GridScene* scene, bool horizontal) {
+    QString top;
     for (QGraphicsItem* item : scene->items(Qt::AscendingOrder)) {
         auto* text = dynamic_cast<QGraphicsTextItem*>(item);
         if (text && (text->pos().y() == 220) == horizontal)
-            texts.append(text->toPlainText());
+            top = text->toPlainText();
     }
-    return texts;
+    return top;
 }
 
-CircleItem* markerOf(GridScene* scene) {
+// Where the grid's marker is centred, or "-" while it is hidden.
+QString marker(GridScene* scene) {
     for (QGraphicsItem* item : scene->items()) {
-        if (auto* circle = dynamic_cast<CircleItem*>(item))
-            return circle;
+        if (auto* circle = dynamic_cast<CircleItem*>(item)) {
+            const QPoint c = circle->pos().toPoint() + QPoint(5, 5);
+            return circle->isVisible() ? QStringLiteral("%1,%2").arg(c.x()).arg(c.y()) : "-";
+        }
     }
-    return nullptr;
-}
-
-QImage render(GridScene* scene) {
-    QImage image(270, 240, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    scene->render(&painter, QRectF(0, 0, 270, 240), QRectF(0, 0, 270, 240));
-    return image;
-}
-
-bool isPeru(const QImage& image, QPoint p) {
-    return image.pixelColor(p) == QColor("peru");
+    return "no marker";
 }
 
 } // namespace
@@ -58,59 +42,38 @@ class TestGridScene : public QObject {
 private slots:
     void init();
     void cleanup();
-    void twoClickPick_data();
-    void twoClickPick();
-    void dragStopsAtBorder_data();
-    void dragStopsAtBorder();
-    void wheelZoomsAllGrids_data();
-    void wheelZoomsAllGrids();
-    void pickedValuesFollowZoom();
-    void resetsClearAllGrids();
-    void remoteMarkerNeedsShownGuide();
+    void pick_data();
+    void pick();
 
 private:
-    GridScene* grid(int g) const { return picker->grids()[g]; }
-    QGraphicsView* view(int g) const {
-        return std::array{picker->viewXY(), picker->viewXZ(), picker->viewYZ()}[g];
-    }
-    void click(int g, QPoint scenePos, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(view(g)->viewport(), button, {}, view(g)->mapFromScene(scenePos));
-    }
-    void wheel(int g, int steps) {
-        QWidget* viewport = view(g)->viewport();
-        const QPointF pos = view(g)->mapFromScene(QPointF(150, 120));
-        for (int i = 0; i < qAbs(steps); ++i) {
-            QWheelEvent event(pos, viewport->mapToGlobal(pos), QPoint(),
-                              QPoint(0, steps < 0 ? -120 : 120), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
-            QApplication::sendEvent(viewport, &event);
-        }
-    }
-    QPoint markerCentre(int g) const { return markerOf(grid(g))->pos().toPoint() + QPoint(5, 5); }
-    QStringList fields() const { return fieldTexts; }
+    void play(const QString& step);
 
     std::unique_ptr<QWidget> page;
     GridPicker* picker = nullptr;
-    // What the window's X, Y and Z fields would hold.
-    QStringList fieldTexts;
+    std::array<QGraphicsView*, 3> views{};
+    // What the window's X, Y and Z fields hold, and how often they were written.
+    QString fields;
+    int writes = 0;
 };
 
 // The grids wired to the picker as the window does it.
 void TestGridScene::init() {
     page = std::make_unique<QWidget>();
     picker = new GridPicker(page.get());
+    views = {picker->viewXY(), picker->viewXZ(), picker->viewYZ()};
     auto* layout = new QHBoxLayout(page.get());
-    layout->addWidget(picker->viewXY());
-    layout->addWidget(picker->viewXZ());
-    layout->addWidget(picker->viewYZ());
-    for (GridScene* g : picker->grids()) {
-        connect(g, &GridScene::pointSet, picker, &GridPicker::clickPointSet);
-        connect(g, &GridScene::changedQ, picker, &GridPicker::clickPointQ);
+    for (int g = 0; g < 3; ++g) {
+        layout->addWidget(views[size_t(g)]);
+        connect(picker->grids()[size_t(g)], &GridScene::pointSet, picker,
+                &GridPicker::clickPointSet);
+        connect(picker->grids()[size_t(g)], &GridScene::changedQ, picker, &GridPicker::clickPointQ);
     }
-    fieldTexts = QStringList{"", "", ""};
+    fields = QString();
+    writes = 0;
     connect(picker, &GridPicker::coordinatesChanged, page.get(),
             [this](const QString& x, const QString& y, const QString& z) {
-                fieldTexts = QStringList{x, y, z};
+                fields = QStringList{x, y, z}.join(' ').trimmed();
+                ++writes;
             });
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page.get()));
@@ -120,162 +83,98 @@ void TestGridScene::cleanup() {
     page.reset();
 }
 
-void TestGridScene::twoClickPick_data() {
-    QTest::addColumn<int>("first");
-    QTest::addColumn<QPoint>("firstPos");
-    QTest::addColumn<int>("second");
-    QTest::addColumn<QPoint>("secondPos");
-    QTest::addColumn<QStringList>("xyz");
-    QTest::addColumn<QPoint>("centreXY");
-    QTest::addColumn<QPoint>("centreXZ");
-    QTest::addColumn<QPoint>("centreYZ");
-    QTest::newRow("X-Y, then X-Z left of the area")
-        << int(XY) << QPoint(200, 70) << int(XZ) << QPoint(10, 170) << QStringList{"2", "2", "-2"}
-        << QPoint(200, 70) << QPoint(200, 170) << QPoint(200, 170);
-    QTest::newRow("origin") << int(XY) << QPoint(150, 120) << int(XZ) << QPoint(150, 120)
-                            << QStringList{"0", "0", "0"} << QPoint(150, 120) << QPoint(150, 120)
-                            << QPoint(150, 120);
-    QTest::newRow("Y-Z, then X-Y on a horizontal guide")
-        << int(YZ) << QPoint(75, 195) << int(XY) << QPoint(225, 30) << QStringList{"3", "-3", "-3"}
-        << QPoint(225, 195) << QPoint(225, 195) << QPoint(75, 195);
-    QTest::newRow("X-Z, then Y-Z beyond the right edge")
-        << int(XZ) << QPoint(100, 145) << int(YZ) << QPoint(262, 5) << QStringList{"-2", "4", "-1"}
-        << QPoint(100, 20) << QPoint(100, 145) << QPoint(250, 145);
-    QTest::newRow("between grid lines") << int(XY) << QPoint(160, 118) << int(YZ) << QPoint(100, 60)
-                                        << QStringList{"0.4", "0.08", "2.4"} << QPoint(160, 118)
-                                        << QPoint(160, 60) << QPoint(152, 60);
-}
-
-void TestGridScene::twoClickPick() {
-    QFETCH(int, first);
-    QFETCH(QPoint, firstPos);
-    QFETCH(int, second);
-    QFETCH(QPoint, secondPos);
-    QFETCH(QStringList, xyz);
-
-    click(first, firstPos);
-    QCOMPARE(fields(), QStringList({"", "", ""}));
-    click(second, secondPos);
-    QCOMPARE(fields(), xyz);
-
-    QFETCH(QPoint, centreXY);
-    QFETCH(QPoint, centreXZ);
-    QFETCH(QPoint, centreYZ);
-    QCOMPARE(markerCentre(XY), centreXY);
-    QCOMPARE(markerCentre(XZ), centreXZ);
-    QCOMPARE(markerCentre(YZ), centreYZ);
-    for (GridScene* g : picker->grids())
-        QVERIFY(markerOf(g)->isVisible());
-}
-
-void TestGridScene::dragStopsAtBorder_data() {
-    QTest::addColumn<QPoint>("from");
-    QTest::addColumn<QPoint>("to");
-    QTest::addColumn<QPoint>("centre");
-    QTest::addColumn<double>("x");
-    QTest::newRow("far left") << QPoint(150, 120) << QPoint(3, 120) << QPoint(50, 120) << -4.0;
-    QTest::newRow("past the bottom right")
-        << QPoint(100, 100) << QPoint(268, 238) << QPoint(250, 220) << 4.0;
-}
-
-void TestGridScene::dragStopsAtBorder() {
-    QFETCH(QPoint, from);
-    QFETCH(QPoint, to);
-    QFETCH(QPoint, centre);
-    QFETCH(double, x);
-    QWidget* viewport = view(XY)->viewport();
-    QTest::mousePress(viewport, Qt::LeftButton, {}, view(XY)->mapFromScene(from));
-    QTest::mouseMove(viewport, view(XY)->mapFromScene(to));
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, view(XY)->mapFromScene(to));
-    QCOMPARE(markerCentre(XY), centre);
-    COMPARE_CLOSE(grid(XY)->pickedValue(), x);
-    // The guides in the other grids followed the drag.
-    QVERIFY(isPeru(render(grid(XZ)), QPoint(centre.x() + 1, 110)));
-    QVERIFY(isPeru(render(grid(YZ)), QPoint(270 - centre.y() + 1, 110)));
-}
-
-void TestGridScene::wheelZoomsAllGrids_data() {
-    QTest::addColumn<int>("g");
-    QTest::addColumn<QList<int>>("steps");
-    QTest::addColumn<QStringList>("labels");
-    QTest::newRow("five out") << int(XY) << QList<int>{-5}
-                              << QStringList{"-200", "-100", "0", "100", "200"};
-    QTest::newRow("six out") << int(XZ) << QList<int>{-6}
-                             << QStringList{"-500", "-250", "0", "250", "500"};
-    QTest::newRow("beyond the last step")
-        << int(XY) << QList<int>{-12} << QStringList{"-5000", "-2500", "0", "2500", "5000"};
-    QTest::newRow("in at one") << int(XY) << QList<int>{3}
-                               << QStringList{"-4", "-2", "0", "2", "4"};
-    QTest::newRow("out on one grid, in on another")
-        << int(XY) << QList<int>{-7, 3} << QStringList{"-100", "-50", "0", "50", "100"};
-}
-
-void TestGridScene::wheelZoomsAllGrids() {
-    QFETCH(int, g);
-    QFETCH(QList<int>, steps);
-    QFETCH(QStringList, labels);
-    for (int i = 0; i < steps.size(); ++i)
-        wheel((g + i) % 3, steps[i]);
-    for (GridScene* scene : picker->grids()) {
-        QCOMPARE(axisLabels(scene, true), labels);
-        QCOMPARE(axisLabels(scene, false), labels);
+// One step on a grid (XY, XZ or YZ) at scene pixels: "XY 200 70" clicks, "right XY" clicks
+// with the right button, "wheel XY -2" turns the wheel two steps out, "drag XY 1 2 3 4" drags
+// from (1, 2) to (3, 4); "reset" is the Reset button.
+void TestGridScene::play(const QString& step) {
+    const QStringList w = step.split(' ');
+    const QStringList grids{"XY", "XZ", "YZ"};
+    const int g = grids.contains(w[0]) ? grids.indexOf(w[0]) : grids.indexOf(w.value(1));
+    QWidget* viewport = g < 0 ? nullptr : views[size_t(g)]->viewport();
+    auto at = [&](int i) { return views[size_t(g)]->mapFromScene(w[i].toInt(), w[i + 1].toInt()); };
+    if (w[0] == "reset") {
+        picker->reset(true);
+    } else if (w[0] == "right") {
+        QTest::mouseClick(viewport, Qt::RightButton, {}, views[size_t(g)]->mapFromScene(100, 100));
+    } else if (w[0] == "drag") {
+        QTest::mousePress(viewport, Qt::LeftButton, {}, at(2));
+        QTest::mouseMove(viewport, at(4));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(4));
+    } else if (w[0] == "wheel") {
+        const QPointF centre = views[size_t(g)]->mapFromScene(QPointF(150, 120));
+        for (int i = 0; i < qAbs(w[2].toInt()); ++i) {
+            QWheelEvent event(centre, viewport->mapToGlobal(centre), {},
+                              {0, w[2].toInt() < 0 ? -120 : 120}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(viewport, &event);
+        }
+    } else {
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at(1));
     }
-    // Zooming with nothing picked leaves the fields alone.
-    QCOMPARE(fields(), QStringList({"", "", ""}));
 }
 
-void TestGridScene::pickedValuesFollowZoom() {
-    wheel(YZ, -5); // 50 per unit
-    click(XY, {200, 70});
-    click(XZ, {10, 170});
-    QCOMPARE(fields(), QStringList({"100", "100", "-100"}));
-    wheel(XY, -1); // 125
-    QCOMPARE(fields(), QStringList({"250", "250", "-250"}));
-    wheel(XZ, 3); // 12.5
-    QCOMPARE(fields(), QStringList({"25", "25", "-25"}));
-    click(XY, {175, 70});
-    click(YZ, {230, 170});
-    QCOMPARE(fields(), QStringList({"12.5", "25", "-25"}));
-}
-
-void TestGridScene::resetsClearAllGrids() {
-    wheel(XY, -2); // 5 per unit
-    click(XY, {200, 70});
-    click(XZ, {10, 170});
-    QCOMPARE(fields(), QStringList({"10", "10", "-10"}));
-
-    // A right click clears every grid, guides included, but keeps the zoom.
-    click(YZ, {100, 100}, Qt::RightButton);
-    QCOMPARE(fields(), QStringList({"", "", ""}));
-    QVERIFY(!isPeru(render(grid(YZ)), {201, 110}));
-    for (GridScene* g : picker->grids()) {
-        QVERIFY(!markerOf(g)->isVisible());
-        QCOMPARE(axisLabels(g, true), QStringList({"-20", "-10", "0", "10", "20"}));
-    }
-    // The same pick again is read at the kept scale and fills the emptied fields.
-    click(XY, {200, 70});
-    click(XZ, {10, 170});
-    QCOMPARE(fields(), QStringList({"10", "10", "-10"}));
-
+void TestGridScene::pick_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("fields"); // after each step
+    QTest::addColumn<QString>("after");  // writes: markers X-Y X-Z Y-Z, top number
+    auto row = [](const char* name, const char* steps, const char* fields, const char* after) {
+        QTest::newRow(name) << QString(steps) << QString(fields) << QString(after);
+    };
+    // A second click lands on the guide of the first, wherever it is made, and the fields
+    // are written once, with both markers in place.
+    row("X-Y, then X-Z left of the area", "XY 200 70; XZ 10 170", "; 2 2 -2",
+        "1: 200,70 200,170 200,170 top 4");
+    row("Y-Z, then X-Y on a horizontal guide", "YZ 75 195; XY 225 30", "; 3 -3 -3",
+        "1: 225,195 225,195 75,195 top 4");
+    row("X-Z, then Y-Z beyond the right edge", "XZ 100 145; YZ 262 5", "; -2 4 -1",
+        "1: 100,20 100,145 250,145 top 4");
+    row("X-Y, then Y-Z between grid lines", "XY 160 118; YZ 100 60", "; 0.4 0.08 2.4",
+        "1: 160,118 160,60 152,60 top 4");
+    // A drag stops at the border of the pick area; the other grids' guides follow it.
+    row("dragged far left", "drag XY 150 120 3 120; XZ 100 170", "; -4 0 -2",
+        "1: 50,120 50,170 150,170 top 4");
+    row("dragged past the bottom right", "drag XY 100 100 268 238; YZ 60 100", "; 4 -4 0.8",
+        "1: 250,220 250,100 50,100 top 4");
+    // Every grid zooms with any other: 1, 2.5, 5, 10, 25, ... 2500 per unit at most. With
+    // nothing picked the fields stay empty.
+    row("six steps out", "wheel XZ -6", "", "0: - - - top 500");
+    row("beyond the last step", "wheel XY -12", "", "0: - - - top 5000");
+    row("in at one", "wheel XY 3", "", "0: - - - top 4");
+    row("out on one grid, in on another", "wheel XY -7; wheel XZ 3", "; ", "0: - - - top 100");
+    // The markers stay, so the values they stand for follow the zoom.
+    row("picked values follow the zoom",
+        "wheel YZ -5; XY 200 70; XZ 10 170; wheel XY -1; wheel XZ 3; XY 175 70; YZ 230 170",
+        "; ; 100 100 -100; 250 250 -250; 25 25 -25; 25 25 -25; 12.5 25 -25",
+        "6: 175,70 175,170 200,170 top 50");
+    // A right click clears all three grids but keeps the zoom; the same pick again is read
+    // at that zoom and fills the emptied fields.
+    row("right click, then the same pick",
+        "wheel XY -2; XY 200 70; XZ 10 170; right YZ; XY 200 70; XZ 10 170",
+        "; ; 10 10 -10; ; ; 10 10 -10", "5: 200,70 200,170 200,170 top 20");
     // The Reset button also returns the zoom to 1.
-    picker->reset(true);
-    QCOMPARE(fields(), QStringList({"", "", ""}));
-    for (GridScene* g : picker->grids())
-        QCOMPARE(axisLabels(g, false), QStringList({"-4", "-2", "0", "2", "4"}));
-    click(YZ, {75, 195});
-    click(XY, {225, 30});
-    QCOMPARE(fields(), QStringList({"3", "-3", "-3"}));
+    row("reset button", "wheel XY -2; XY 200 70; XZ 10 170; reset; YZ 75 195; XY 225 30",
+        "; ; 10 10 -10; ; ; 3 -3 -3", "5: 225,195 225,195 75,195 top 4");
 }
 
-void TestGridScene::remoteMarkerNeedsShownGuide() {
-    click(XY, {200, 70});
-    click(XY, {100, 100}, Qt::RightButton);
-    QSignalSpy completed(grid(YZ), &GridScene::pointSet);
-    grid(YZ)->setLineZ(170, true);
-    grid(YZ)->setLineY(200, true);
-    QVERIFY(!markerOf(grid(YZ))->isVisible());
-    QCOMPARE(completed.count(), 0);
-    QCOMPARE(fields(), QStringList({"", "", ""}));
+void TestGridScene::pick() {
+    QFETCH(QString, steps);
+    QFETCH(QString, fields);
+    QFETCH(QString, after);
+    QStringList seen;
+    for (const QString& step : steps.split("; ")) {
+        play(step);
+        seen << this->fields;
+    }
+    QCOMPARE(seen.join("; "), fields);
+    QString state = QString::number(writes) + ":";
+    for (GridScene* grid : picker->grids()) {
+        state += " " + marker(grid);
+        // All grids, both axes, at one zoom.
+        QCOMPARE(topLabel(grid, true), topLabel(picker->gridXY(), false));
+        QCOMPARE(topLabel(grid, false), topLabel(picker->gridXY(), false));
+    }
+    state += " top " + topLabel(picker->gridXY(), true);
+    QCOMPARE(state, after);
 }
 
 QTEST_MAIN(TestGridScene)
