@@ -2,38 +2,83 @@
 
 #include "geometry/line.h"
 #include "geometry/objectstore.h"
+#include "geometry/objectsummary.h"
 #include "geometry/surface.h"
 
+#include <QStringList>
 #include <QVector>
 
 #include <memory>
 #include <string>
+#include <vector>
+
+using Coords = QVector<double>;
+
+// Kinds of fileKind; Missing files nothing, for an unknown name.
+inline constexpr int Missing = -1, P = 0, V = 1, L = 2, S = 3;
 
 // Files hand-made objects under a name, so operations can be tested without the
-// constructions that normally make them.
-template <class T> T* fileObject(ObjectStore& store, const std::string& name, const T& object) {
+// constructions that normally make them. Null when the store refuses the object.
+template <class T>
+T* fileObject(ObjectStore& store, const std::string& name, const T& object, bool visible = true) {
     auto p = std::make_unique<T>(object);
     p->name = name;
-    p->visible = true;
+    p->visible = visible;
     T* raw = p.get();
-    store.insert(raw->type(), std::move(p));
-    return raw;
+    return store.insert(raw->type(), std::move(p)) ? raw : nullptr;
 }
 
-inline Point* filePoint(ObjectStore& store, const std::string& name, double x, double y, double z) {
-    return fileObject(store, name, Point(x, y, z));
-}
-
-// c = point x, y, z, then direction x, y, z.
-inline line* fileLine(ObjectStore& store, const std::string& name, const QVector<double>& c) {
-    line l;
-    l.setLine(Point(c[0], c[1], c[2]), Vector(c[3], c[4], c[5]));
-    return fileObject(store, name, l);
-}
-
-// c = normal x, y, z, then d.
-inline surface* filePlane(ObjectStore& store, const std::string& name, const QVector<double>& c) {
+// Point or vector: x, y, z. Line: point, direction. Plane: normal, d; or three points.
+inline SpaceObject* fileKind(ObjectStore& store, const std::string& name, int kind,
+                             const Coords& c) {
+    const auto at = [&c](int i) { return Point(c[i], c[i + 1], c[i + 2]); };
+    const auto along = [&c](int i) { return Vector(c[i], c[i + 1], c[i + 2]); };
+    if (kind == P)
+        return fileObject(store, name, at(0));
+    if (kind == V)
+        return fileObject(store, name, along(0));
+    if (kind == L) {
+        line l;
+        l.setLine(at(0), along(3));
+        return fileObject(store, name, l);
+    }
+    if (kind != S)
+        return nullptr;
     surface s;
-    s.setPlane(Vector(c[0], c[1], c[2]), c[3]);
+    if (c.size() == 9)
+        s.setPlane(at(0), at(3), at(6));
+    else
+        s.setPlane(along(0), c[3]);
     return fileObject(store, name, s);
+}
+
+// Files "name kind numbers..." entries; kind is P, V, L or S (anything else files nothing),
+// the numbers as for fileKind.
+inline void fileAll(ObjectStore& store, const QStringList& entries) {
+    for (const QString& entry : entries) {
+        const QStringList f = entry.split(' ');
+        Coords c;
+        for (int i = 2; i < f.size(); ++i)
+            c << f[i].toDouble();
+        fileKind(store, f[0].toStdString(), QString("PVLS").indexOf(f[1]), c);
+    }
+}
+
+// "kind|name|visible|x,y,z" of a record.
+inline QString summary(const ObjectSummary& r) {
+    return QString::asprintf("%d|%s|%d|%g,%g,%g", r.kind, r.name.c_str(), r.visible, r.x, r.y, r.z);
+}
+
+inline QStringList summaries(const std::vector<ObjectSummary>& records) {
+    QStringList out;
+    for (const ObjectSummary& r : records)
+        out << summary(r);
+    return out;
+}
+
+inline QStringList parentNames(const SpaceObject* object) {
+    QStringList names;
+    for (const SpaceObject* parent : object->parents)
+        names << QString::fromStdString(parent->name);
+    return names;
 }

@@ -6,53 +6,26 @@
 #include "geometry/line.h"
 #include "geometry/objectstore.h"
 #include "geometry/surface.h"
+#include "session/sessionreader.h"
+#include "session/sessionwriter.h"
 
 #include <QByteArray>
 #include <QFile>
+#include <QTemporaryDir>
 
-#include <initializer_list>
 #include <memory>
-#include <string>
+#include <vector>
 
-inline Point* addPoint(ObjectStore& store, const std::string& name, double x, double y, double z,
-                       bool visible = true) {
-    auto p = std::make_unique<Point>(x, y, z);
+// Files a copy of object under name; null when the store refuses it.
+template <class T>
+T* add(ObjectStore& store, const std::string& name, const T& object, bool visible = true,
+       std::vector<SpaceObject*> parents = {}) {
+    auto p = std::make_unique<T>(object);
     p->name = name;
     p->visible = visible;
-    Point* raw = p.get();
-    return store.insert(0, std::move(p)) ? raw : nullptr;
-}
-
-inline Vector* addVector(ObjectStore& store, const std::string& name, double x, double y, double z,
-                         bool visible = true) {
-    auto v = std::make_unique<Vector>(x, y, z);
-    v->name = name;
-    v->visible = visible;
-    Vector* raw = v.get();
-    return store.insert(1, std::move(v)) ? raw : nullptr;
-}
-
-inline line* addLine(ObjectStore& store, const std::string& name, const Point& point,
-                     const Vector& direction, std::initializer_list<SpaceObject*> parents) {
-    auto l = std::make_unique<line>();
-    l->setLine(point, direction);
-    l->name = name;
-    l->visible = true;
-    l->parents.assign(parents);
-    line* raw = l.get();
-    return store.insert(2, std::move(l)) ? raw : nullptr;
-}
-
-// A plane through point with the given normal, as a point-and-normal construction makes it.
-inline surface* addPlane(ObjectStore& store, const std::string& name, const Vector& normal,
-                         const Point& point, std::initializer_list<SpaceObject*> parents) {
-    auto s = std::make_unique<surface>();
-    s->setPlane(normal, point);
-    s->name = name;
-    s->visible = true;
-    s->parents.assign(parents);
-    surface* raw = s.get();
-    return store.insert(3, std::move(s)) ? raw : nullptr;
+    p->parents = std::move(parents);
+    T* raw = p.get();
+    return store.insert(raw->type(), std::move(p)) ? raw : nullptr;
 }
 
 inline bool writeBytes(const QString& path, const QByteArray& bytes) {
@@ -65,6 +38,18 @@ inline QByteArray readBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline std::string local(const QString& path) {
-    return path.toStdString();
+// What writeSession puts into a file for this store.
+inline QByteArray saved(const ObjectStore& store) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("s.zdr");
+    return writeSession(store, file.toStdString()) ? readBytes(file) : "(save failed)";
+}
+
+// Reads text as a session file into store.
+inline bool load(ObjectStore& store, const QByteArray& text) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("s.zdr");
+    if (!writeBytes(file, text))
+        qFatal("cannot write the test file");
+    return readSession(store, file.toStdString());
 }
