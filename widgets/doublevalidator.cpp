@@ -10,6 +10,9 @@ QValidator::State DoubleValidator::validate(QString& input, int& pos) const {
             return Intermediate;
     }
 
+    // The fields are read without group separators: "1,000" would become 0.
+    if (input.contains(locale().groupSeparator()))
+        return Invalid;
     if (QDoubleValidator::validate(input, pos) != Acceptable)
         return Invalid;
     const qsizetype point = input.indexOf(locale().decimalPoint());

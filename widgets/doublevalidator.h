@@ -3,7 +3,7 @@
 #include <QDoubleValidator>
 
 // Refuses every keystroke that would leave a number half-typed, except the few starts of a
-// number ("", ".", "-" ...) and inputs with too many decimals.
+// number ("", ".", "-" ...), inputs with too many decimals and grouped digits.
 class DoubleValidator : public QDoubleValidator {
     Q_OBJECT
 public:

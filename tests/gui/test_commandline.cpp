@@ -1,6 +1,6 @@
 // A session named on the command line is opened at start-up instead of the last session,
 // but only when it really loads.
-#include "dialogscript.h"
+#include "support/dialogscript.h"
 #include "windowfixture.h"
 
 #include "session/sessionreader.h"

@@ -1,5 +1,5 @@
 // Saving, loading, resetting and closing through the real dialogs, answered by DialogScript.
-#include "dialogscript.h"
+#include "support/dialogscript.h"
 #include "windowfixture.h"
 
 #include "geometry/construction.h"

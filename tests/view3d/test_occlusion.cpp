@@ -38,6 +38,7 @@ private slots:
     void hiddenPatchIsNotDrawn();
     void drawnRectsHoldTheVisiblePart();
     void patchCutAtTheNearPlaneHidesWithWhatIsLeft();
+    void farOffTheViewIsLeftAlone();
 };
 
 void TestOcclusion::patchHidesOnlyWhatLiesWhollyBehindIt() {
@@ -106,6 +107,18 @@ void TestOcclusion::patchCutAtTheNearPlaneHidesWithWhatIsLeft() {
     const Occlusion none = occlusion(3.0, {behind});
     QVERIFY(none.drawnRects(behind).empty());
     QVERIFY(!hidesAround(none, {0, 0, 0}));
+}
+
+// Window coordinates of a million pixels and more lose the precision the cells need: such a
+// patch is drawn as it is and hides nothing.
+void TestOcclusion::farOffTheViewIsLeftAlone() {
+    const scene::Patch far = facing(1e9, -5.0);
+    const Occlusion o = occlusion(40.0, {far, facing(0.0, 0.0)});
+    const std::vector<Occlusion::Rect> rects = o.drawnRects(far);
+    QCOMPARE(rects.size(), size_t(1));
+    QCOMPARE(QRect(rects[0].x, rects[0].y, rects[0].width, rects[0].height), QRect(0, 0, 400, 400));
+    QVERIFY(!hidesAround(o, {1e9, 0, -6}));
+    QVERIFY(hidesAround(o, {0, 0, -2}));
 }
 
 QTEST_APPLESS_MAIN(TestOcclusion)
