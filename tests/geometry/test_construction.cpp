@@ -146,17 +146,9 @@ private slots:
         ok("direction name taken", "line A B", {"1 L_sv2 0 2 0 0", "2 L 1 0 0 0 2 0 0 <L_sv2,A,B"},
            "L");
 
-        const Refusal kinds = Refusal::WrongKinds, degenerate = Refusal::Degenerate,
-                      taken = Refusal::NameTaken;
+        const Refusal kinds = Refusal::WrongKinds, degenerate = Refusal::Degenerate;
         no("not a number", "point nan 0 0", degenerate);
         no("infinite", "vector 0 -inf 0", degenerate);
-        no("point under a vector's name", "point 1 2 3", taken, "V");
-        no("vector from points under a line's name", "vectorFrom A B", taken, "M");
-        no("line under a point's name", "line A B", taken, "C");
-        no("plane under a vector's name", "pointNormal D W", taken, "X");
-        no("three points under a vector's name", "three A B C", taken, "V");
-        no("equation under a line's name", "equation T -4", taken, "M");
-        no("intersection under a plane's name", "intersection S1 S2", taken, "S1");
         no("unknown operand", "line A Q", Refusal::UnknownName);
         no("vector from a point and a vector", "vectorFrom A V", kinds);
         no("line from two vectors", "line V W", kinds);
@@ -186,6 +178,15 @@ private slots:
         fillOperands(store);
         const QStringList before = states(store);
         const int visible = store.visibleCount();
+        // What can be made is refused under a name taken in any of the four maps.
+        for (const char* taken : {"C", "V", "M", "S1"}) {
+            if (why != Refusal::None)
+                break;
+            Refusal got = Refusal::None;
+            QVERIFY(!construct(store, call, taken, &got));
+            QCOMPARE(got, Refusal::NameTaken);
+            QCOMPARE(states(store), before);
+        }
         Refusal got = why == Refusal::None ? Refusal::WrongKinds : Refusal::None;
         const bool ok = construct(store, call, name.toStdString(), &got);
         QCOMPARE(got, why);
