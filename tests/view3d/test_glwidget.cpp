@@ -168,7 +168,7 @@ private slots:
     void vectorPointingDownHasHeadBelow();
     void degenerateObjectsLeaveTheBackground();
 
-    // ObjectDrawing on its own, in the view's context.
+    // ObjectDrawing on its own, drawn into the view's frames.
     void drawingLeavesStateAsFound_data();
     void drawingLeavesStateAsFound();
     void cullingKeepsThePicture_data();
