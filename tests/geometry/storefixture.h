@@ -14,8 +14,7 @@
 
 using Coords = QVector<double>;
 
-// Kinds of fileKind; Missing files nothing, for an unknown name.
-inline constexpr int Missing = -1, P = 0, V = 1, L = 2, S = 3;
+inline constexpr int P = 0, V = 1, L = 2, S = 3;
 
 // Files hand-made objects under a name, so operations can be tested without the
 // constructions that normally make them. Null when the store refuses the object.
@@ -28,11 +27,17 @@ T* fileObject(ObjectStore& store, const std::string& name, const T& object, bool
     return store.insert(raw->type(), std::move(p)) ? raw : nullptr;
 }
 
-// Point or vector: x, y, z. Line: point, direction. Plane: normal, d; or three points.
-inline SpaceObject* fileKind(ObjectStore& store, const std::string& name, int kind,
-                             const Coords& c) {
+// Files "name kind numbers..."; kind is P, V, L or S, anything else files nothing. Point or
+// vector: x, y, z. Line: point, direction. Plane: normal, d; or three points.
+inline SpaceObject* file(ObjectStore& store, const QString& entry) {
+    const QStringList f = entry.split(' ');
+    Coords c;
+    for (int i = 2; i < f.size(); ++i)
+        c << f[i].toDouble();
     const auto at = [&c](int i) { return Point(c[i], c[i + 1], c[i + 2]); };
     const auto along = [&c](int i) { return Vector(c[i], c[i + 1], c[i + 2]); };
+    const std::string name = f[0].toStdString();
+    const int kind = QString("PVLS").indexOf(f[1]);
     if (kind == P)
         return fileObject(store, name, at(0));
     if (kind == V)
@@ -52,16 +57,9 @@ inline SpaceObject* fileKind(ObjectStore& store, const std::string& name, int ki
     return fileObject(store, name, s);
 }
 
-// Files "name kind numbers..." entries; kind is P, V, L or S (anything else files nothing),
-// the numbers as for fileKind.
 inline void fileAll(ObjectStore& store, const QStringList& entries) {
-    for (const QString& entry : entries) {
-        const QStringList f = entry.split(' ');
-        Coords c;
-        for (int i = 2; i < f.size(); ++i)
-            c << f[i].toDouble();
-        fileKind(store, f[0].toStdString(), QString("PVLS").indexOf(f[1]), c);
-    }
+    for (const QString& entry : entries)
+        file(store, entry);
 }
 
 // "kind|name|visible|x,y,z" of a record.
@@ -74,11 +72,4 @@ inline QStringList summaries(const std::vector<ObjectSummary>& records) {
     for (const ObjectSummary& r : records)
         out << summary(r);
     return out;
-}
-
-inline QStringList parentNames(const SpaceObject* object) {
-    QStringList names;
-    for (const SpaceObject* parent : object->parents)
-        names << QString::fromStdString(parent->name);
-    return names;
 }

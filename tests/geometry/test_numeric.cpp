@@ -1,23 +1,54 @@
 #include "doublecompare.h"
 #include "storefixture.h"
 
+#include "geometry/description.h"
+#include "geometry/numberformat.h"
 #include "geometry/numeric.h"
 #include "geometry/vector4d.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <clocale>
+#include <locale>
+#include <stdexcept>
 
 #include <unistd.h>
 
+// Snapping, simplification and arithmetic of coordinates, and how numbers are written.
 class TestNumeric : public QObject {
     Q_OBJECT
+    QTemporaryDir locales;
+    std::locale czech = std::locale::classic();
+    bool hasCzech = false;
+
 private slots:
+    // The window's process takes its locale from the environment; a Czech one writes a decimal
+    // comma. It is compiled into a temporary folder when the system has none installed.
+    void initTestCase() {
+        if (!std::setlocale(LC_NUMERIC, "cs_CZ.UTF-8")) {
+            QProcess::execute("localedef",
+                              {"-i", "cs_CZ", "-f", "UTF-8", locales.filePath("cs_CZ.UTF-8")});
+            qputenv("LOCPATH", QFile::encodeName(locales.path()));
+        }
+        std::setlocale(LC_NUMERIC, "C");
+        try {
+            czech = std::locale("cs_CZ.UTF-8");
+        } catch (const std::runtime_error&) {
+            return;
+        }
+        hasCzech = true;
+        QCOMPARE(std::use_facet<std::numpunct<char>>(czech).decimal_point(), ',');
+    }
+
     void snapping_data() {
         QTest::addColumn<double>("in");
         QTest::addColumn<double>("out");
         QTest::newRow("just below 3") << 2.99995 << 3.0;
         QTest::newRow("just above -2") << -2.00005 << -2.0;
         QTest::newRow("tiny negative keeps sign") << -0.00005 << -0.0;
-        QTest::newRow("half stays") << 2.5 << 2.5;
         QTest::newRow("exactly tolerance above is kept") << 2.0001 << 2.0001;
         QTest::newRow("0.30000000000000004 untouched")
             << 0.30000000000000004 << 0.30000000000000004;
@@ -35,7 +66,6 @@ private slots:
         QTest::addColumn<Coords>("out");
         QTest::newRow("12,18,6") << Coords{12, 18, 6} << Coords{2, 3, 1, 6};
         QTest::newRow("halves") << Coords{0.5, 1, 1.5} << Coords{1, 2, 3, 0.5};
-        QTest::newRow("one non-zero") << Coords{0, 0, -2} << Coords{0, 0, -1, 2};
         QTest::newRow("mixed signs") << Coords{-4, 6, 0} << Coords{-2, 3, 0, 2};
         QTest::newRow("zero stays") << Coords{0, 0, 0} << Coords{0, 0, 0, 1};
         QTest::newRow("huge scaled down") << Coords{2e6, 1, 0} << Coords{20, 1e-5, 0, 1e5};
@@ -109,6 +139,58 @@ private slots:
         COMPARE_VEC(a, 0.0, 0.0, 0.0);
         COMPARE_EXACT(b.w(), 0.0);
         QVERIFY(tiny.x() > 1e299);
+    }
+
+    // form: line (point, direction), parametric (point, u, v), general (normal, d), number.
+    void texts_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<Coords>("c");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* tag, const char* form, const Coords& c, const char* text) {
+            QTest::newRow(tag) << form << c << text;
+        };
+        row("line", "line", {1, 0, -2, 0, 3, -1}, "{x= 1; y= +3k; z= -2 -1k; }");
+        row("line, negative zeros left out", "line", {-0.0, 2, 0, -0.0, 0, -0.0}, "{y= 2; }");
+        row("line, fractions", "line", {0.5, 1.0 / 3, 0, -0.25, 0, 2},
+            "{x= 0.5 -0.25k; y= 0.333333; z= +2k; }");
+        row("line, exponents", "line", {1e6, -1.5e-5, 0, 0, 1234567, 0},
+            "{x= 1e+006; y= -1.5e-005 +1.23457e+006k; }");
+        row("parametric: v is k, u is l", "parametric", {2, 0, -3, -1, 1, 0, -1, -1, 0},
+            "{x= 2 -1k -1l; y= -1k +1l; z= -3; }");
+        row("general", "general", {1, 2, -3, 4}, "1x +2y -3z +4 = 0");
+        row("general, x only, two spaces", "general", {2, 0, 0, 0}, "2x  = 0");
+        row("general, negative x", "general", {-1.5, 0, 0, 2}, "-1.5x +2 = 0");
+        row("general, negative zeros", "general", {-0.0, -0.0, 1, -0.0}, "+1z  = 0");
+        row("below the exponent threshold", "number", {123456}, "123456");
+        row("three-digit exponent", "number", {1e-300}, "1e-300");
+        row("negative zero", "number", {-0.0}, "-0");
+    }
+
+    // The same text under the classic and the Czech locale.
+    void texts() {
+        QFETCH(QString, form);
+        QFETCH(Coords, c);
+        QFETCH(QString, text);
+        const auto write = [&] {
+            const auto at = [&c](int i) { return Vector(c[i], c[i + 1], c[i + 2]); };
+            std::string out;
+            if (form == "line")
+                out = lineEquation(at(0), at(3));
+            else if (form == "parametric")
+                out = planeParametricEquation(at(0), at(3), at(6));
+            else if (form == "general")
+                out = planeGeneralEquation(at(0), c[3]);
+            else
+                out = formatNumber(c[0]);
+            return QString::fromStdString(out);
+        };
+        QCOMPARE(write(), text);
+        if (!hasCzech)
+            QSKIP("no Czech locale, and localedef could not make one");
+        std::locale::global(czech);
+        const QString underCzech = write();
+        std::locale::global(std::locale::classic());
+        QCOMPARE(underCzech, text);
     }
 };
 
