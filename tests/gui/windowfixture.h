@@ -29,7 +29,7 @@ struct WindowFixture {
     // Files the objects of a script of ";"-separated commands "kind name operands" in the
     // window's store, then rebuilds the list. P and V take coordinates, L two operands, S
     // three (points, or two vectors and a point), N a point and a normal, E a normal and d.
-    // False on a refusal.
+    // False on a refusal. The store is passed in: only the test classes may reach it.
     bool build(ObjectStore& store, const QString& script) {
         for (const QString& command : script.split(';')) {
             const QStringList w = command.split(' ', Qt::SkipEmptyParts);
