@@ -1,8 +1,8 @@
-// Saving, loading, resetting and closing through the real dialogs, answered by DialogScript.
+// Saving, loading, resetting and closing through the real dialogs, answered by DialogScript,
+// and the session opened at start-up.
 #include "support/dialogscript.h"
 #include "windowfixture.h"
 
-#include "geometry/construction.h"
 #include "session/sessionreader.h"
 #include "view3d/glwidget.h"
 #include "widgets/objectlist.h"
@@ -32,112 +32,66 @@ QStringList contents(const QString& sessionFile) {
 }
 
 const QString otherSession = QStringLiteral(STEREON_TEST_DATA "/valid_scene.zdr");
+const QString lastSession = QStringLiteral(STEREON_SOURCE_DIR "/examples/scene.zdr");
+// A good record, then a line whose parent comes later.
+const QString brokenSession = QStringLiteral(STEREON_TEST_DATA "/unknown_parent.zdr");
 const QString promptText = QStringLiteral(": Any unsaved changes will be lost.");
+const QString loadError = QStringLiteral("Load Error: Failed to load the file");
 
-enum Command { Load, Drop, Exit };
+enum Command { Load, DropBroken, Exit };
+
+// The application's arguments. QCoreApplication reads them from these on each call, so a
+// test can change them while the application lives.
+int argumentCount = 1;
+char* argumentValues[8];
 
 } // namespace
 
 class TestSessionCommands : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
-    void saveResetLoad();
     void prompt_data();
     void prompt();
-    void failedLoadKeepsSession();
-    void lastSessionAtStartup_data();
-    void lastSessionAtStartup();
-
-private:
-    // Points A and B, the line p through them, all visible; the session counts as changed.
-    static void seed(StereonGUI& w);
+    void startup_data();
+    void startup();
 };
-
-void TestSessionCommands::seed(StereonGUI& w) {
-    QVERIFY(createPoint(*w.objectStore, 1, 2, 3, "A"));
-    QVERIFY(createPoint(*w.objectStore, 4, 0, -1, "B"));
-    QVERIFY(createLine(*w.objectStore, "A", "B", "p"));
-    w.rebuildList();
-    w.modified = true;
-}
-
-void TestSessionCommands::saveResetLoad() {
-    WindowFixture f;
-    StereonGUI& w = *f.window;
-    seed(w);
-    w.objectStore->setVisible("B", false);
-    const QStringList before = contents(*w.objectStore);
-    const QString file = f.path("scene.zdr");
-    DialogScript script;
-    script.choose(file);
-    QVERIFY(w.saveFile());
-    QCOMPARE(contents(file), before);
-    QCOMPARE(w.settings.lastSession, file);
-    QVERIFY(!w.modified);
-
-    // Reset asks nothing and forgets the session.
-    w.modified = true;
-    w.clearList();
-    QVERIFY(contents(*w.objectStore).isEmpty());
-    QVERIFY(w.items.isEmpty());
-    QVERIFY(w.settings.lastSession.isEmpty());
-    QVERIFY(!w.saveButton->isEnabled());
-    QVERIFY(!w.resetListButton->isEnabled());
-    for (QComboBox* combo : std::as_const(w.objectCombos))
-        QCOMPARE(combo->count(), 0);
-
-    script.choose(file);
-    w.loadFile();
-    QCOMPARE(script.seen(), QStringList({"Save Stereon Session", "Load Stereon Session"}));
-    QCOMPARE(contents(*w.objectStore), before);
-    QCOMPARE(w.itemNames, QStringList({"A", "p"}));
-    QVERIFY(w.saveButton->isEnabled());
-    QCOMPARE(w.settings.lastSession, file);
-    QVERIFY(!w.modified);
-}
 
 void TestSessionCommands::prompt_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<int>("answer"); // 0: no prompt expected
     QTest::addColumn<bool>("saveFails");
-    QTest::addColumn<bool>("allHidden");
-    QTest::addColumn<bool>("proceeds");
     const int save = QMessageBox::Save;
-    const int discard = QMessageBox::Discard;
     const int cancel = QMessageBox::Cancel;
     for (int command : {Load, Exit}) {
         const char* what = command == Load ? "load" : "exit";
-        QTest::addRow("%s: save", what) << command << save << false << false << true;
-        QTest::addRow("%s: save fails", what) << command << save << true << false << false;
-        QTest::addRow("%s: don't save", what) << command << discard << false << false << true;
-        QTest::addRow("%s: cancel", what) << command << cancel << false << false << false;
+        QTest::addRow("%s: save", what) << command << save << false;
+        QTest::addRow("%s: save fails", what) << command << save << true;
+        QTest::addRow("%s: cancel", what) << command << cancel << false;
     }
-    QTest::newRow("drop: don't save") << int(Drop) << discard << false << false << true;
-    // Hidden objects are part of the session too.
-    QTest::newRow("exit: all hidden") << int(Exit) << cancel << false << true << false;
-    QTest::newRow("exit: unchanged") << int(Exit) << 0 << false << false << true;
+    QTest::newRow("exit: don't save") << int(Exit) << int(QMessageBox::Discard) << false;
+    QTest::newRow("exit: unchanged") << int(Exit) << 0 << false;
+    // The file is read into a store of its own, which replaces the session only when complete.
+    QTest::newRow("drop broken: don't save")
+        << int(DropBroken) << int(QMessageBox::Discard) << false;
 }
 
-// "Save" in the prompt goes on only once the session is saved.
+// "Save" in the prompt goes on only once the session is saved. Hidden objects are part of
+// the session too: the prompt comes with every object hidden.
 void TestSessionCommands::prompt() {
     QFETCH(int, command);
     QFETCH(int, answer);
     QFETCH(bool, saveFails);
-    QFETCH(bool, allHidden);
-    QFETCH(bool, proceeds);
     WindowFixture f;
     StereonGUI& w = *f.window;
-    seed(w);
+    QVERIFY(f.build(*w.objectStore, "P M 1 2 3;P N 4 0 -1;L m M N"));
+    for (const char* name : {"M", "N", "m"})
+        w.objectStore->setVisible(name, false);
+    w.rebuildList();
     w.modified = answer != 0;
-    if (allHidden) {
-        for (const char* name : {"A", "B", "p"})
-            w.objectStore->setVisible(name, false);
-        w.rebuildList();
-    }
     const QStringList mine = contents(*w.objectStore);
     // The writer cannot use a folder that does not exist (the tests run as root).
     const QString saved = f.path(saveFails ? "missing/a.zdr" : "mine.zdr");
+    const bool proceeds = answer != QMessageBox::Cancel && !saveFails && command != DropBroken;
 
     DialogScript script;
     QStringList dialogs;
@@ -149,83 +103,97 @@ void TestSessionCommands::prompt() {
         script.choose(saved);
         dialogs << "Save Stereon Session";
     }
-    if (saveFails) {
+    if (saveFails || command == DropBroken) {
         script.press(QMessageBox::Ok);
-        dialogs << "Save Error: Failed to save the file";
+        dialogs << (saveFails ? "Save Error: Failed to save the file" : loadError);
+    }
+    if (command == Load && proceeds) {
+        script.choose(otherSession);
+        dialogs << "Load Stereon Session";
     }
     if (command == Exit) {
-        // The 3D view shown as a window of its own.
-        if (w.glWidget) {
-            w.glWidget->setParent(nullptr);
-            w.glWidget->show();
-        }
+        w.makeDrawer(); // the 3D view as a window of its own
         QCOMPARE(w.close(), proceeds);
         QCOMPARE(w.isVisible(), !proceeds);
         if (w.glWidget)
             QCOMPARE(w.glWidget->isVisible(), !proceeds);
     } else {
         if (command == Load)
-            w.loadFile(otherSession);
+            w.loadFile();
         else
-            emit w.objectList->droppedFile(otherSession);
+            emit w.objectList->droppedFile(brokenSession);
         QCOMPARE(contents(*w.objectStore), proceeds ? contents(otherSession) : mine);
         QCOMPARE(w.settings.lastSession, proceeds ? otherSession : QString());
         QCOMPARE(w.modified, !proceeds);
+        QCOMPARE(w.items.size(), w.objectStore->visibleCount());
     }
     QCOMPARE(script.seen(), dialogs);
-    const bool savedFirst = answer == QMessageBox::Save && !saveFails;
-    QCOMPARE(contents(saved), savedFirst ? mine : QStringList{"unreadable"});
+    QCOMPARE(contents(saved),
+             answer == QMessageBox::Save && !saveFails ? mine : QStringList{"unreadable"});
 }
 
-// The file is read into a store of its own, which replaces the session only when complete.
-void TestSessionCommands::failedLoadKeepsSession() {
-    WindowFixture f;
-    StereonGUI& w = *f.window;
-    QVERIFY(w.loadSession(otherSession));
-    const QStringList before = contents(*w.objectStore);
-    const QStringList names = w.itemNames;
-    // A good record, then one of an unknown kind.
-    QFile broken(f.path("broken.zdr"));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("$$0$$1$$Z$$1$$2$$3$$0$$\n$$7$$1$$X$$0$$\n");
-    broken.close();
+void TestSessionCommands::startup_data() {
+    QTest::addColumn<QByteArray>("flag");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("opened"); // empty: nothing
+    QTest::addColumn<QStringList>("dialogs");
+    const QStringList none;
+    QTest::newRow("last session") << QByteArray("1") << lastSession << none << lastSession << none;
+    QTest::newRow("flag off") << QByteArray("0") << lastSession << none << QString() << none;
+    QTest::newRow("last session gone")
+        << QByteArray("1") << lastSession + ".gone" << none << QString() << none;
+    // Only names ending in ".zdr" count, and the first of them.
+    QTest::newRow("first session argument")
+        << QByteArray("1") << lastSession
+        << QStringList{"notes.txt", STEREON_TEST_DATA "/old.ZDR", otherSession, brokenSession}
+        << otherSession << none;
+    QTest::newRow("broken argument")
+        << QByteArray("1") << lastSession << QStringList{brokenSession, otherSession} << lastSession
+        << QStringList{loadError};
+}
+
+// A session named on the command line is opened instead of the last one, but only when it
+// really loads. The check box shows the flag and writes its change at once.
+void TestSessionCommands::startup() {
+    QFETCH(QByteArray, flag);
+    QFETCH(QString, last);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, opened);
+    QFETCH(QStringList, dialogs);
+    QList<QByteArray> bytes;
+    for (const QString& argument : arguments)
+        bytes << QFile::encodeName(argument);
+    argumentCount = 1 + int(bytes.size());
+    for (int i = 0; i < bytes.size(); ++i)
+        argumentValues[1 + i] = bytes[i].data();
 
     DialogScript script;
-    script.press(QMessageBox::Discard).choose(broken.fileName()).press(QMessageBox::Ok);
-    w.loadFile();
-    QCOMPARE(script.seen(), QStringList({"Load a Session" + promptText, "Load Stereon Session",
-                                         "Load Error: Failed to load the file"}));
-    QCOMPARE(contents(*w.objectStore), before);
-    QCOMPARE(w.itemNames, names);
-    QCOMPARE(w.settings.lastSession, otherSession);
-}
-
-void TestSessionCommands::lastSessionAtStartup_data() {
-    QTest::addColumn<QByteArray>("flag");
-    QTest::addColumn<bool>("exists");
-    QTest::addColumn<bool>("loads");
-    QTest::newRow("on") << QByteArray("1") << true << true;
-    QTest::newRow("off") << QByteArray("0") << true << false;
-    QTest::newRow("file gone") << QByteArray("1") << false << false;
-}
-
-// The check box shows the flag and writes its change at once.
-void TestSessionCommands::lastSessionAtStartup() {
-    QFETCH(QByteArray, flag);
-    QFETCH(bool, exists);
-    QFETCH(bool, loads);
-    const QByteArray file = QFile::encodeName(exists ? otherSession : otherSession + ".gone");
-    WindowFixture f("en\n" + flag + file + "\n");
+    if (!dialogs.isEmpty())
+        script.press(QMessageBox::Ok);
+    WindowFixture f("en\n" + flag + QFile::encodeName(last) + "\n");
+    argumentCount = 1;
     StereonGUI& w = *f.window;
-    QCOMPARE(contents(*w.objectStore), loads ? contents(otherSession) : QStringList());
+    QCOMPARE(script.seen(), dialogs);
+    QCOMPARE(contents(*w.objectStore), opened.isEmpty() ? QStringList() : contents(opened));
+    QCOMPARE(w.settings.lastSession, opened.isEmpty() ? last : opened);
     QVERIFY(!w.modified);
-    QCOMPARE(w.loadLastCheck->isChecked(), flag == "1");
 
+    QCOMPARE(w.loadLastCheck->isChecked(), flag == "1");
     w.loadLastCheck->click();
     QFile written(f.path("settings.cfg"));
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), "en\n" + QByteArray(flag == "1" ? "0" : "1") + file + "\n");
+    QCOMPARE(written.readAll(), "en\n" + QByteArray(flag == "1" ? "0" : "1") +
+                                    QFile::encodeName(w.settings.lastSession) + "\n");
 }
 
-QTEST_MAIN(TestSessionCommands)
+// The window reads the application's arguments, which startup() sets.
+int main(int argc, char* argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    argumentValues[0] = argv[0];
+    QApplication app(argumentCount, argumentValues);
+    TestSessionCommands test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_sessioncommands.moc"

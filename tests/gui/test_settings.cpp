@@ -19,29 +19,22 @@ private slots:
     void installedProgram();
 };
 
-namespace {
-
-QByteArray contents(const QString& path) {
+static QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
-
-} // namespace
 
 void TestSettings::place_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("fallback");
     QTest::addColumn<QString>("used"); // empty: nowhere
+    auto row = [](const char* tag, const char* folder, const char* fallback, const char* used) {
+        QTest::newRow(tag) << folder << fallback << used;
+    };
     // Nothing can be created below a plain file, not even by the superuser.
-    QTest::newRow("own folder") << "program"
-                                << "config"
-                                << "program";
-    QTest::newRow("own folder not writable") << "plain/program"
-                                             << "config/stereon"
-                                             << "config/stereon";
-    QTest::newRow("nowhere") << "plain/program"
-                             << "plain/config"
-                             << "";
+    row("own folder", "program", "config", "program");
+    row("own folder not writable", "plain/program", "config/stereon", "config/stereon");
+    row("nowhere", "plain/program", "plain/config", "");
 }
 
 // On the first start the file is made with the system's language and the flag on.
@@ -53,51 +46,43 @@ void TestSettings::place() {
     QFile plain(dir.filePath("plain"));
     QVERIFY(plain.open(QIODevice::WriteOnly) && QDir().mkpath(dir.filePath("program")));
     plain.close();
-
     Settings settings(dir.filePath(folder), dir.filePath(fallback));
     settings.read(QLocale(QLocale::German, QLocale::Germany));
-    if (used.isEmpty()) {
-        QVERIFY(settings.filePath().isEmpty());
-        QVERIFY(settings.language.isEmpty());
-        settings.write();
-    } else {
-        QCOMPARE(settings.filePath(), dir.filePath(used + "/settings.cfg"));
+    QCOMPARE(settings.filePath(),
+             used.isEmpty() ? QString() : dir.filePath(used + "/settings.cfg"));
+    QCOMPARE(settings.language, used.isEmpty() ? QString() : "de");
+    if (!used.isEmpty())
         QCOMPARE(contents(settings.filePath()), QByteArray("de\n1\n"));
-    }
+    settings.write(); // without a file, a no-op
 }
 
 void TestSettings::read_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("file"); // the language is its first two characters
     QTest::addColumn<bool>("loadLast");
     QTest::addColumn<QString>("lastSession");
     // The flag is the first character of line 2, whatever follows it.
-    QTest::newRow("no last session") << QByteArray("cs\n1\n") << "cs" << true << QString();
     QTest::newRow("load, path starting with digits")
-        << QByteArray("en\n1123/2024.zdr\n") << "en" << true << "123/2024.zdr";
+        << QByteArray("en\n1123/2024.zdr\n") << true << "123/2024.zdr";
     QTest::newRow("do not load, path starting with 0")
-        << QByteArray("sk\n007/a.zdr\n") << "sk" << false << "07/a.zdr";
-    QTest::newRow("non-ascii path") << QByteArray("cs\n1/home/jiří/úhly.zdr\n") << "cs" << true
+        << QByteArray("sk\n007/a.zdr\n") << false << "07/a.zdr";
+    QTest::newRow("non-ascii path") << QByteArray("cs\n1/home/jiří/úhly.zdr\n") << true
                                     << QString::fromUtf8("/home/jiří/úhly.zdr");
-    QTest::newRow("language only") << QByteArray("sk\n") << "sk" << false << QString();
+    QTest::newRow("language only") << QByteArray("sk\n") << false << QString();
 }
 
 // Reading a file and writing it back gives the same settings.
 void TestSettings::read() {
     QFETCH(QByteArray, file);
-    QFETCH(QString, language);
     QFETCH(bool, loadLast);
     QFETCH(QString, lastSession);
     QTemporaryDir dir;
     QFile written(dir.filePath("settings.cfg"));
-    QVERIFY(written.open(QIODevice::WriteOnly));
-    written.write(file);
+    QVERIFY(written.open(QIODevice::WriteOnly) && written.write(file) == file.size());
     written.close();
-
     for (int pass = 0; pass < 2; ++pass) {
         Settings settings(dir.path(), dir.path());
         settings.read(QLocale::c());
-        QCOMPARE(settings.language, language);
+        QCOMPARE(settings.language, QString(file.left(2)));
         QCOMPARE(settings.loadLastSession, loadLast);
         QCOMPARE(settings.lastSession, lastSession);
         settings.write();
@@ -110,8 +95,7 @@ void TestSettings::installedProgram_data() {
     QTest::addColumn<QString>("bin"); // empty: a folder of its own
     QTest::newRow("own folder") << QString();
     QTest::newRow("/usr/bin") << "/usr/bin";
-    QTest::newRow("/usr/local/bin") << "/usr/local/bin";
-    if (!QStringList{"/usr/bin", "/usr/local/bin"}.contains(QStringLiteral(STEREON_INSTALL_BINDIR)))
+    if (QStringLiteral(STEREON_INSTALL_BINDIR) != "/usr/bin")
         QTest::newRow("install bindir") << STEREON_INSTALL_BINDIR;
 }
 

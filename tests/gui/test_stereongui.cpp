@@ -1,13 +1,10 @@
 #include "support/dialogscript.h"
 #include "windowfixture.h"
 
-#include "geometry/construction.h"
 #include "view3d/glwidget.h"
 #include "widgets/checkgroup.h"
 #include "widgets/objectlist.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -22,30 +19,20 @@ private slots:
     void optionGroups();
 
 private:
-    static QList<QWidget*> pages(StereonGUI& w);
     static QStringList texts(StereonGUI& w);
 };
 
-QList<QWidget*> TestStereonGUI::pages(StereonGUI& w) {
-    QWidget* view = w.glWidget ? static_cast<QWidget*>(w.glWidget) : w.noViewLabel;
-    return {w.objectList, view,          w.optionsPage,   w.pointPage, w.vectorPage,
-            w.linePage,   w.surfacePage, w.intersectPage, w.anglePage, w.distancePage};
-}
-
-// Every text the user can read on the window's labels, buttons and groups, and the title
-// of the 3D view's own window.
+// Every text the user can read on the window: texts of labels and buttons, titles of groups
+// and of the 3D view's own window, the language choices.
 QStringList TestStereonGUI::texts(StereonGUI& w) {
-    QStringList result;
-    for (QLabel* label : w.findChildren<QLabel*>())
-        result << label->text();
-    for (QAbstractButton* button : w.findChildren<QAbstractButton*>())
-        result << button->text();
-    for (QGroupBox* group : w.findChildren<QGroupBox*>())
-        result << group->title();
-    for (int i = 0; i < w.languageCombo->count(); ++i)
-        result << w.languageCombo->itemText(i);
-    if (w.glWidget)
-        result << w.glWidget->windowTitle();
+    QStringList result = itemTexts(w.languageCombo);
+    for (QWidget* widget : w.findChildren<QWidget*>()) {
+        for (const char* name : {"text", "title", "windowTitle"}) {
+            const QVariant value = widget->property(name);
+            if (value.metaType() == QMetaType::fromType<QString>())
+                result << value.toString();
+        }
+    }
     return result;
 }
 
@@ -54,8 +41,7 @@ QStringList TestStereonGUI::texts(StereonGUI& w) {
 void TestStereonGUI::shortcuts() {
     WindowFixture f("cs\n1\n");
     StereonGUI& w = *f.window;
-    QVERIFY(!w.saveButton->isEnabled());
-    QVERIFY(!w.resetListButton->isEnabled());
+    QVERIFY(!w.saveButton->isEnabled() && !w.resetListButton->isEnabled());
     w.languageCombo->setCurrentIndex(1);
     QCoreApplication::processEvents();
     auto press = [&w](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -64,9 +50,12 @@ void TestStereonGUI::shortcuts() {
         QTest::keyClick(&w, Qt::Key(key), modifiers);
     };
 
-    const QList<QWidget*> shown = pages(w);
-    QWidget* const focus[] = {w.objectList, shown[1], w.optionsPage,   w.pointName, w.vectorName,
-                              nullptr,      nullptr,  w.intersectPage, w.anglePage, w.distancePage};
+    QWidget* view = w.glWidget ? static_cast<QWidget*>(w.glWidget) : w.noViewLabel;
+    const QList<QWidget*> shown = {w.objectList, view,          w.optionsPage, w.pointPage,
+                                   w.vectorPage, w.linePage,    w.surfacePage, w.intersectPage,
+                                   w.anglePage,  w.distancePage};
+    QWidget* const focus[] = {w.objectList, view,    w.optionsPage,   w.pointName, w.vectorName,
+                              nullptr,      nullptr, w.intersectPage, w.anglePage, w.distancePage};
     // From the list page, where the window starts, F10 first: every key changes the page.
     for (int i = 10; i >= 0; --i) {
         if (i < 10)
@@ -83,18 +72,27 @@ void TestStereonGUI::shortcuts() {
         QVERIFY(w.focusWidget() != w.lineName && w.focusWidget() != w.surfaceName);
     }
 
-    QVERIFY(createPoint(*w.objectStore, 1, 2, 3, "A"));
-    w.rebuildList();
+    QVERIFY(f.build(*w.objectStore, "P A 1 2 3"));
+    w.modified = true;
     DialogScript script;
-    script.choose(QString()).press(QMessageBox::Cancel);
+    script.choose(f.path("a.zdr")).press(QMessageBox::Cancel);
     // A button's key clicks it a moment later.
     press(Qt::Key_S, Qt::ControlModifier);
     QTRY_COMPARE(script.seen(), QStringList({"Save Stereon Session"}));
+    QCOMPARE(w.settings.lastSession, f.path("a.zdr"));
+    QVERIFY(!w.modified);
+    // Saved or not, a session in the window is not dropped without asking.
     press(Qt::Key_L, Qt::ControlModifier);
     QTRY_COMPARE(script.seen().size(), 2);
     QCOMPARE(script.seen().last(), "Load a Session: Any unsaved changes will be lost.");
+    // Reset asks nothing and forgets the session.
     press(Qt::Key_R, Qt::ControlModifier);
-    QTRY_VERIFY(!w.objectStore->exists("A"));
+    QTRY_VERIFY(w.items.isEmpty());
+    QVERIFY(!w.objectStore->exists("A") && w.settings.lastSession.isEmpty());
+    QVERIFY(!w.saveButton->isEnabled() && !w.resetListButton->isEnabled());
+    for (QComboBox* combo : std::as_const(w.objectCombos))
+        QCOMPARE(combo->count(), 0);
+    QCOMPARE(script.seen().size(), 2);
     if (w.glWidget) {
         press(Qt::Key_F2);
         QTRY_VERIFY(w.showInWindowButton->isVisible());
@@ -107,43 +105,36 @@ void TestStereonGUI::language_data() {
     QTest::addColumn<QByteArray>("start");
     QTest::addColumn<int>("choice"); // -1: none
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QStringList>("sample");
+    QTest::addColumn<QString>("sample"); // "|" between texts
     // Texts of each kind: menu, title, label, push button, group, check box, combo item,
     // an entry, the 3D view's window, the alert of a bad name.
-    const QStringList english =
-        QString("List|List of Objects|New Point|Point 1:|Add Point|Option 1|Czech|"
-                "Point A [1; 2; 3]|Load last session on startup|OpenGL 3D Demonstration|"
-                "Wrong object name. A name must not contain \"$\" or control characters.")
-            .split('|');
-    const QStringList czech =
-        QString("Seznam|Seznam objektů|Nový bod|Bod 1:|Přidat bod|Volba 1|Angličtina|"
-                "Bod A [1; 2; 3]|Při startu načíst poslední relaci|OpenGL 3D znázornění|"
-                "Chybné jméno objektu. Jméno nesmí obsahovat \"$\" ani řídicí znaky.")
-            .split('|');
-    const QStringList slovak =
-        QString("Zoznam|Zoznam objektov|Nový bod|Bod 1:|Pridať vektor|Voľba 4|Slovenčina|"
-                "Bod A [1; 2; 3]|Pri štarte načítať poslednú reláciu|OpenGL 3D znázornenie|"
-                "Chybné meno objektu. Meno nesmie obsahovať \"$\" ani riadiace znaky.")
-            .split('|');
-    QTest::newRow("English") << QByteArray("en\n1\n") << -1 << "en" << english;
-    QTest::newRow("Slovak") << QByteArray("sk\n1\n") << -1 << "sk" << slovak;
-    QTest::newRow("English to Czech") << QByteArray("en\n1\n") << 0 << "cs" << czech;
-    QTest::newRow("Czech to Slovak") << QByteArray("cs\n1\n") << 2 << "sk" << slovak;
-    QTest::newRow("Slovak to English") << QByteArray("sk\n1\n") << 1 << "en" << english;
+    const QString english =
+        "List|List of Objects|New Point|Point 1:|Add Point|Option 1|Czech|"
+        "Point A [1; 2; 3]|Load last session on startup|OpenGL 3D Demonstration|"
+        "Wrong object name. A name must not contain \"$\" or control characters.";
+    const QString czech = "Seznam|Seznam objektů|Nový bod|Bod 1:|Přidat bod|Volba 1|Angličtina|"
+                          "Bod A [1; 2; 3]|Při startu načíst poslední relaci|OpenGL 3D znázornění|"
+                          "Chybné jméno objektu. Jméno nesmí obsahovat \"$\" ani řídicí znaky.";
+    const QString slovak =
+        "Zoznam|Zoznam objektov|Nový bod|Bod 1:|Pridať vektor|Voľba 4|Slovenčina|"
+        "Bod A [1; 2; 3]|Pri štarte načítať poslednú reláciu|OpenGL 3D znázornenie|"
+        "Chybné meno objektu. Meno nesmie obsahovať \"$\" ani riadiace znaky.";
+    QTest::newRow("Slovak") << QByteArray("sk") << -1 << "sk" << slovak;
+    QTest::newRow("English to Czech") << QByteArray("en") << 0 << "cs" << czech;
+    QTest::newRow("Czech to Slovak") << QByteArray("cs") << 2 << "sk" << slovak;
+    QTest::newRow("Slovak to English") << QByteArray("sk") << 1 << "en" << english;
     // No catalogue for it: the texts stay English.
-    QTest::newRow("unknown language") << QByteArray("de\n1\n") << -1 << "de" << english;
-    QTest::newRow("unknown language to English") << QByteArray("de\n1\n") << 1 << "en" << english;
+    QTest::newRow("unknown language") << QByteArray("de") << -1 << "de" << english;
 }
 
 void TestStereonGUI::language() {
     QFETCH(QByteArray, start);
     QFETCH(int, choice);
     QFETCH(QString, language);
-    QFETCH(QStringList, sample);
-    WindowFixture f(start);
+    QFETCH(QString, sample);
+    WindowFixture f(start + "\n1\n");
     StereonGUI& w = *f.window;
-    QVERIFY(createPoint(*w.objectStore, 1, 2, 3, "A"));
-    w.rebuildList();
+    QVERIFY(f.build(*w.objectStore, "P A 1 2 3"));
     if (choice >= 0)
         w.languageCombo->setCurrentIndex(choice);
     QCoreApplication::processEvents();
@@ -151,10 +142,10 @@ void TestStereonGUI::language() {
     QTest::mouseClick(w.menuButtons[3], Qt::LeftButton);
     type(w.pointName, "a$b");
     const QStringList shown = texts(w);
-    for (const QString& text : sample)
+    for (const QString& text : sample.split('|'))
         QVERIFY2(shown.contains(text) || (!w.glWidget && text.startsWith("OpenGL")),
                  qPrintable(text));
-    if (!sample.contains("List")) {
+    if (!sample.startsWith("List|")) {
         for (const char* text : {"List", "List of Objects", "New Point", "Option 1"})
             QVERIFY2(!shown.contains(text), qPrintable(text));
     }

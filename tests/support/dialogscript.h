@@ -12,7 +12,7 @@
 
 // Answers the modal dialogs that the code under test opens, one planned step after the
 // other, and notes each as "title" or "title: text". A dialog that no step expects is noted
-// as "unexpected title" and rejected, so a test never hangs on it. The dialogs must be the
+// as "unexpected title" and closed, so a test never hangs on it. The dialogs must be the
 // toolkit's own (Qt::AA_DontUseNativeDialogs). Keep one script alive at a time.
 class DialogScript {
 public:
@@ -20,38 +20,34 @@ public:
         QObject::connect(&timer, &QTimer::timeout, &timer, [this] { poll(); });
         timer.start(10);
     }
-
     // A message box answered with one of its buttons.
     DialogScript& press(QMessageBox::StandardButton button) {
-        steps.append([button](QWidget* dialog) {
-            auto* box = qobject_cast<QMessageBox*>(dialog);
-            if (box)
-                box->button(button)->click();
-            return box != nullptr;
-        });
-        return *this;
+        return step<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
     }
     // A file dialog answered with a path, or cancelled when the path is empty.
     DialogScript& choose(const QString& path) {
-        steps.append([path](QWidget* dialog) {
-            auto* files = qobject_cast<QFileDialog*>(dialog);
-            if (files && path.isEmpty())
-                files->reject();
-            else if (files) {
-                // The full path in the name field, so a folder that does not exist reaches
-                // the caller as it was typed.
-                files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-                // QFileDialog's own accept() checks the name; it is reached through QDialog.
-                static_cast<QDialog*>(files)->accept();
-            }
-            return files != nullptr;
+        return step<QFileDialog>([path](QFileDialog* files) {
+            if (path.isEmpty())
+                return files->reject();
+            // The full path in the name field, so a folder that does not exist reaches the
+            // caller as it was typed. QFileDialog's own accept() checks the name; it is
+            // reached through QDialog.
+            files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            static_cast<QDialog*>(files)->accept();
         });
-        return *this;
     }
-
     const QStringList& seen() const { return seenDialogs; }
 
 private:
+    template <class Dialog, class Answer> DialogScript& step(Answer answer) {
+        steps.append([answer](QWidget* modal) {
+            auto* dialog = qobject_cast<Dialog*>(modal);
+            if (dialog)
+                answer(dialog);
+            return dialog != nullptr;
+        });
+        return *this;
+    }
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
