@@ -40,8 +40,6 @@ class StereonGUI : public QWidget {
     friend class TestStereonGUI;
     friend class TestNoOpenGL;
     friend class TestSessionCommands;
-    friend class TestCommandLine;
-    friend class TestCompute;
     friend class TestListPanel;
     friend class TestInputPages;
     friend class ListBenchmark;
