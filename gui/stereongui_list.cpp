@@ -92,6 +92,16 @@ EntryInfo describeEntry(const ObjectStore& store, const std::vector<ObjectSummar
     return info;
 }
 
+// Plain lines as text, lines naming an object as its check box.
+void addInfoLines(ObjectItem* entry, const QList<ObjectItem::InfoLine>& lines) {
+    for (const ObjectItem::InfoLine& line : lines) {
+        if (line.itemName.isEmpty())
+            entry->addInfo(line.text);
+        else
+            entry->addParentItem(line.text, line.itemName, line.checked);
+    }
+}
+
 } // namespace
 
 QString StereonGUI::number(double value) {
@@ -109,12 +119,7 @@ QString StereonGUI::vectorText(const QString& name, double x, double y, double z
 QString StereonGUI::fillObjectInfo(ObjectItem* entry,
                                    const std::vector<ObjectSummary>& description) {
     const EntryInfo info = describeEntry(*objectStore, description);
-    for (const ObjectItem::InfoLine& line : info.lines) {
-        if (line.itemName.isEmpty())
-            entry->addInfo(line.text);
-        else
-            entry->addParentItem(line.text, line.itemName, line.checked);
-    }
+    addInfoLines(entry, info.lines);
     return info.generalEquation;
 }
 
@@ -159,12 +164,7 @@ void StereonGUI::rebuildList() {
             }
             if (!entry) {
                 entry = new ObjectItem(name, title, kind);
-                for (const ObjectItem::InfoLine& line : info.lines) {
-                    if (line.itemName.isEmpty())
-                        entry->addInfo(line.text);
-                    else
-                        entry->addParentItem(line.text, line.itemName, line.checked);
-                }
+                addInfoLines(entry, info.lines);
                 if (kind >= 2 || entry->hasInfo())
                     connect(entry, &ObjectItem::itemVisibilityChanged, this,
                             &StereonGUI::changeItemVisibility);
