@@ -62,14 +62,9 @@ void StereonGUI::languageChange() {
     intersectItem->hide();
     angleResult->hide();
     distanceResult->hide();
+    // The rebuild runs the enable rules of every page with pickers.
     rebuildList();
     enableAddP();
-    enableAddV();
-    enableAddL();
-    enableAddS();
-    enableAddI();
-    enableAddA();
-    enableAddD();
 }
 
 void StereonGUI::changeLang(const QString&) {
