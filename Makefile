@@ -58,27 +58,26 @@ asan-test: deps
 icons:
 	sh data/icons/render.sh
 
-# libFuzzer on the session reader for FUZZ_SECONDS, over a copy of the seed corpus in
-# tests/data and the example sessions; any crash, sanitizer report, leak, hang or memory
-# blow-up fails.
+# libFuzzer, FUZZ_SECONDS for each target, over a copy of the seed corpus in tests/data and
+# the example sessions: the reader on any bytes, and read-write-read round trips that must
+# give the same objects and bytes. Any crash, sanitizer report, leak, hang or memory blow-up
+# fails. The targets are built by CMake with clang, like the rest of the code.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_FLAGS    = -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined \
-                -fno-sanitize-recover=all -fno-omit-frame-pointer -I.
-FUZZ_SOURCES  = $(wildcard geometry/*.cpp session/*.cpp) tests/fuzz/fuzz_sessionreader.cpp
+FUZZ_TARGETS  = fuzz_sessionreader fuzz_roundtrip
 
-$(FUZZ_BUILD)/fuzz_sessionreader: $(FUZZ_SOURCES) $(wildcard geometry/*.h session/*.h)
-	mkdir -p $(FUZZ_BUILD)
-	clang++ $(FUZZ_FLAGS) $(FUZZ_SOURCES) -o $@
-
-fuzz: fuzz-deps
-	$(MAKE) --no-print-directory $(FUZZ_BUILD)/fuzz_sessionreader
-	rm -rf $(FUZZ_BUILD)/corpus && mkdir -p $(FUZZ_BUILD)/corpus
-	cp tests/data/*.zdr $(wildcard examples/*.zdr) $(FUZZ_BUILD)/corpus/
-	TMPDIR=$$([ -d /dev/shm ] && echo /dev/shm || echo /tmp) \
-	  $(FUZZ_BUILD)/fuzz_sessionreader -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
-	  -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 \
-	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus
+fuzz: deps fuzz-deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DSTEREON_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
+	for target in $(FUZZ_TARGETS); do \
+	  rm -rf $(FUZZ_BUILD)/corpus-$$target && mkdir -p $(FUZZ_BUILD)/corpus-$$target && \
+	  cp tests/data/*.zdr $(wildcard examples/*.zdr) $(FUZZ_BUILD)/corpus-$$target/ && \
+	  TMPDIR=$$([ -d /dev/shm ] && echo /dev/shm || echo /tmp) \
+	    $(FUZZ_BUILD)/tests/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/$$target- $(FUZZ_BUILD)/corpus-$$target || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -101,7 +101,7 @@ ParseOutcome parseArguments(const QStringList& argv) {
     inv.from = unshield(parser.value(from));
     inv.normal = unshield(parser.value(normal));
     inv.point = unshield(parser.value(point));
-    inv.hasD = parser.isSet(d);
     inv.d = unshield(parser.value(d));
+    inv.options = parser.optionNames();
     return out;
 }

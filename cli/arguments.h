@@ -9,11 +9,11 @@ struct Invocation {
     QStringList arguments; // positional arguments after the command
     bool json = false;
     bool all = false;
-    QString from;   // add vector --from: the first point (the second is positional)
-    QString normal; // add plane --normal
-    QString point;  // add plane --point
-    QString d;      // add plane --d
-    bool hasD = false;
+    QString from;        // add vector --from: the first point (the second is positional)
+    QString normal;      // add plane --normal
+    QString point;       // add plane --point
+    QString d;           // add plane --d
+    QStringList options; // the names of the options given, in order, repeats included
 };
 
 struct ParseOutcome {

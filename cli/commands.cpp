@@ -5,6 +5,7 @@
 #include "geometry/construction.h"
 #include "geometry/intersection.h"
 #include "geometry/measure.h"
+#include "session/sessionlock.h"
 #include "session/sessionreader.h"
 #include "session/sessionwriter.h"
 
@@ -12,8 +13,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <cerrno>
 #include <cmath>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -37,14 +40,41 @@ void need(const Invocation& inv, int count, const char* usage) {
                       QStringLiteral("usage: stereon-cli %1").arg(QLatin1String(usage))};
 }
 
+bool given(const Invocation& inv, const char* option) {
+    return inv.options.contains(QLatin1String(option));
+}
+
+// An option the form does not read would be ignored without a word; it is refused instead,
+// as is a value option given twice (only the last value would count). --json fits all.
+void allowOptions(const Invocation& inv, const QString& form, const QStringList& allowed) {
+    QStringList seen;
+    for (const QString& option : inv.options) {
+        if (option != QLatin1String("json") && !allowed.contains(option))
+            throw Failure{UsageError,
+                          QStringLiteral("--%1 does not belong to \"%2\" (see stereon-cli --help)")
+                              .arg(option, form)};
+        if (option != QLatin1String("json") && option != QLatin1String("all") &&
+            seen.contains(option))
+            throw Failure{UsageError, QStringLiteral("--%1 is given twice").arg(option)};
+        seen << option;
+    }
+}
+
+// "FILE: reason", the reason as describeProblem() gives it.
+Failure fileFailure(const QString& file, const FileStatus& status) {
+    return {FileError, file + QStringLiteral(": ") + QString::fromUtf8(describeProblem(status))};
+}
+
 void load(ObjectStore& store, const QString& file) {
-    const QFileInfo info(file);
-    if (!info.exists())
-        throw Failure{FileError, QStringLiteral("%1: no such file").arg(file)};
-    if (!info.isFile() || !info.isReadable())
-        throw Failure{FileError, QStringLiteral("%1: cannot be read").arg(file)};
-    if (!readSession(store, bytes(file)))
-        throw Failure{FileError, QStringLiteral("%1: not a valid session file").arg(file)};
+    // stat first: a loop of links is named as such, and a pipe is never opened.
+    struct stat info;
+    if (stat(bytes(file).c_str(), &info) != 0)
+        throw fileFailure(file, errno == ELOOP ? fileProblem(FileProblem::SymlinkLoop)
+                                               : systemProblem(errno));
+    if (!S_ISREG(info.st_mode))
+        throw fileFailure(file, fileProblem(FileProblem::NotRegularFile));
+    if (const FileStatus status = readSession(store, bytes(file)); !status)
+        throw fileFailure(file, status);
 }
 
 const SpaceObject* object(const ObjectStore& store, const QString& name) {
@@ -87,12 +117,28 @@ QString refusalText(Refusal why, const QString& what) {
         return QStringLiteral("cannot build %1: the name is taken").arg(what);
     case Refusal::UnknownName:
         return QStringLiteral("cannot build %1: an operand does not exist").arg(what);
+    case Refusal::TooLarge:
+        return QStringLiteral("cannot build %1: the numbers are too large").arg(what);
     default:
         return QStringLiteral("cannot build %1").arg(what);
     }
 }
 
+// A query on A and B that overflowed; the other refusals keep their older texts.
+Failure tooLarge(const char* what, const QString& a, const QString& b) {
+    return {Refused, QStringLiteral("cannot compute the %1 of %2 and %3: the numbers are too large")
+                         .arg(QLatin1String(what), a, b)};
+}
+
+// Text output lines, each with its names made printable.
+void printLines(QTextStream& out, QStringList lines) {
+    for (QString& line : lines)
+        line = printable(line);
+    out << lines.join(QLatin1Char('\n')) << '\n';
+}
+
 int show(const Invocation& inv, QTextStream& out) {
+    allowOptions(inv, QStringLiteral("show FILE [NAME ...]"), {QStringLiteral("all")});
     if (inv.arguments.isEmpty())
         throw Failure{UsageError, QStringLiteral("usage: stereon-cli show FILE [NAME ...]")};
     ObjectStore store;
@@ -115,41 +161,51 @@ int show(const Invocation& inv, QTextStream& out) {
         return Success;
     }
     for (const SpaceObject* o : chosen) {
-        out << objectTitle(store, o) << (o->visible ? "" : " (hidden)") << '\n';
+        out << printable(objectTitle(o)) << (o->visible ? "" : " (hidden)") << '\n';
         for (const QString& line : objectDetails(store, o))
-            out << "    " << line << '\n';
+            out << "    " << printable(line) << '\n';
     }
     return Success;
 }
 
 int intersectCommand(const Invocation& inv, QTextStream& out) {
+    allowOptions(inv, QStringLiteral("intersect FILE A B"), {});
     need(inv, 3, "intersect FILE A B");
     ObjectStore store;
     load(store, inv.arguments[0]);
     object(store, inv.arguments[1]);
     object(store, inv.arguments[2]);
+    Refusal why = Refusal::None;
     const IntersectionResult result =
-        intersect(store, bytes(inv.arguments[1]), bytes(inv.arguments[2]));
-    if (result.head.kind == -1)
+        intersect(store, bytes(inv.arguments[1]), bytes(inv.arguments[2]), &why);
+    if (why == Refusal::TooLarge)
+        throw tooLarge("intersection", inv.arguments[1], inv.arguments[2]);
+    if (result.head.kind == intersection::errorKind)
         throw Failure{Refused, QStringLiteral("%1 and %2 have no intersection that can be "
                                               "computed (Error 0xc58d3)")
                                    .arg(inv.arguments[1], inv.arguments[2])};
     if (inv.json)
         printJson(out, intersectionJson(result));
     else
-        out << intersectionText(result).join(QLatin1Char('\n')) << '\n';
+        printLines(out, intersectionText(result));
     return Success;
 }
 
 int measureCommand(const Invocation& inv, QTextStream& out, bool isAngle) {
-    need(inv, 3, isAngle ? "angle FILE A B" : "distance FILE A B");
+    const char* usage = isAngle ? "angle FILE A B" : "distance FILE A B";
+    allowOptions(inv, QLatin1String(usage), {});
+    need(inv, 3, usage);
     ObjectStore store;
     load(store, inv.arguments[0]);
     object(store, inv.arguments[1]);
     object(store, inv.arguments[2]);
     const std::string a = bytes(inv.arguments[1]), b = bytes(inv.arguments[2]);
-    const double value = isAngle ? angleBetween(store, a, b) : distanceBetween(store, a, b);
-    if (value == noResult)
+    Refusal why = Refusal::None;
+    const double value =
+        isAngle ? angleBetween(store, a, b, &why) : distanceBetween(store, a, b, &why);
+    if (why == Refusal::TooLarge)
+        throw tooLarge(isAngle ? "angle" : "distance", inv.arguments[1], inv.arguments[2]);
+    if (value == noResult && why != Refusal::None)
         throw Failure{Refused, QStringLiteral("%1 and %2 have no %3 (Error 0xc58d3)")
                                    .arg(inv.arguments[1], inv.arguments[2],
                                         QLatin1String(isAngle ? "angle" : "distance"))};
@@ -161,15 +217,93 @@ int measureCommand(const Invocation& inv, QTextStream& out, bool isAngle) {
     return Success;
 }
 
-int add(const Invocation& inv, QTextStream& out) {
+// The forms of "add", told apart by the kind word and the options.
+enum class AddForm {
+    Point,
+    Vector,
+    VectorFrom,
+    Line,
+    PlaneThree,
+    PlaneNormalPoint,
+    PlaneNormalD,
+    Intersection
+};
+
+// The form the arguments ask for; the kind word, the options and the number of operands are
+// checked here, before the file is touched, and anything amiss is a usage error.
+AddForm addForm(const Invocation& inv) {
     const QStringList& a = inv.arguments;
+    const QString kind = a.value(1);
+    static const QStringList kinds = {QStringLiteral("point"), QStringLiteral("vector"),
+                                      QStringLiteral("line"), QStringLiteral("plane"),
+                                      QStringLiteral("intersection")};
+    if (a.size() >= 2 && !kinds.contains(kind))
+        throw Failure{UsageError, QStringLiteral("unknown object kind \"%1\" (point, vector, "
+                                                 "line, plane or intersection)")
+                                      .arg(kind)};
     if (a.size() < 3)
         throw Failure{UsageError, QStringLiteral("usage: stereon-cli add FILE KIND NAME ...")};
+
+    AddForm form = AddForm::Intersection;
+    int operands = 2;
+    QStringList options;
+    const char* usage = "add FILE intersection NAME A B";
+    if (kind == QLatin1String("point")) {
+        form = AddForm::Point;
+        operands = 3;
+        usage = "add FILE point NAME X Y Z";
+    } else if (kind == QLatin1String("vector") && given(inv, "from")) {
+        form = AddForm::VectorFrom;
+        operands = 1;
+        options = {QStringLiteral("from")};
+        usage = "add FILE vector NAME --from A B";
+    } else if (kind == QLatin1String("vector")) {
+        form = AddForm::Vector;
+        operands = 3;
+        usage = "add FILE vector NAME X Y Z";
+    } else if (kind == QLatin1String("line")) {
+        form = AddForm::Line;
+        usage = "add FILE line NAME A B";
+    } else if (kind == QLatin1String("plane") && given(inv, "normal")) {
+        const bool byPoint = given(inv, "point");
+        if (byPoint == given(inv, "d"))
+            throw Failure{UsageError, QStringLiteral("usage: stereon-cli add FILE plane NAME "
+                                                     "--normal V, then --point P or --d D")};
+        form = byPoint ? AddForm::PlaneNormalPoint : AddForm::PlaneNormalD;
+        operands = 0;
+        options = {QStringLiteral("normal"), QLatin1String(byPoint ? "point" : "d")};
+        usage = byPoint ? "add FILE plane NAME --normal V --point P"
+                        : "add FILE plane NAME --normal V --d D";
+    } else if (kind == QLatin1String("plane")) {
+        for (const char* option : {"point", "d"})
+            if (given(inv, option))
+                throw Failure{UsageError,
+                              QStringLiteral("--%1 needs --normal").arg(QLatin1String(option))};
+        form = AddForm::PlaneThree;
+        operands = 3;
+        usage = "add FILE plane NAME A B C";
+    }
+    allowOptions(inv, QLatin1String(usage), options);
+    if (a.size() - 3 != operands)
+        throw Failure{UsageError,
+                      QStringLiteral("usage: stereon-cli %1").arg(QLatin1String(usage))};
+    return form;
+}
+
+int add(const Invocation& inv, QTextStream& out) {
+    const AddForm form = addForm(inv);
+    const QStringList& a = inv.arguments;
     const QString file = a[0], kind = a[1], name = a[2];
     const QStringList rest = a.mid(3);
 
+    // Held from the read to the save, so that a concurrent add cannot slip in between and
+    // have its object overwritten.
+    SessionLock lock;
+    if (const FileStatus locked = lock.acquire(bytes(file)); !locked)
+        throw fileFailure(file, locked);
     ObjectStore store;
-    if (QFileInfo::exists(file))
+    struct stat info;
+    if (stat(bytes(file).c_str(), &info) == 0 || errno != ENOENT)
         load(store, file);
     checkNewName(store, name);
 
@@ -185,57 +319,66 @@ int add(const Invocation& inv, QTextStream& out) {
     const std::string newName = bytes(name);
     Refusal why = Refusal::None;
     bool built = false;
-    QString what;
-    if (kind == QLatin1String("point") && rest.size() == 3) {
-        what = QStringLiteral("the point");
+    const QString what = QStringLiteral("the ") + kind;
+    switch (form) {
+    case AddForm::Point:
         built =
             createPoint(store, number(rest[0]), number(rest[1]), number(rest[2]), newName, &why);
-    } else if (kind == QLatin1String("vector") && !inv.from.isEmpty() && rest.size() == 1) {
-        what = QStringLiteral("the vector");
-        const auto o = operands({inv.from, rest[0]});
-        built = createVectorFromPoints(store, o[0], o[1], newName, &why);
-    } else if (kind == QLatin1String("vector") && rest.size() == 3) {
-        what = QStringLiteral("the vector");
+        break;
+    case AddForm::Vector:
         built =
             createVector(store, number(rest[0]), number(rest[1]), number(rest[2]), newName, &why);
-    } else if (kind == QLatin1String("line") && rest.size() == 2) {
-        what = QStringLiteral("the line");
+        break;
+    case AddForm::VectorFrom: {
+        const auto o = operands({inv.from, rest[0]});
+        built = createVectorFromPoints(store, o[0], o[1], newName, &why);
+        break;
+    }
+    case AddForm::Line: {
         const auto o = operands(rest);
         built = createLine(store, o[0], o[1], newName, &why);
-    } else if (kind == QLatin1String("plane") && !inv.normal.isEmpty() && rest.isEmpty() &&
-               (inv.hasD != !inv.point.isEmpty())) {
-        what = QStringLiteral("the plane");
-        if (inv.hasD) {
-            const double d = number(inv.d);
-            const auto o = operands({inv.normal});
-            built = createSurfaceFromEquation(store, o[0], d, newName, &why);
-        } else {
-            const auto o = operands({inv.normal, inv.point});
-            built = createSurfaceFromPointAndNormal(store, o[0], o[1], newName, &why);
-        }
-    } else if (kind == QLatin1String("plane") && inv.normal.isEmpty() && rest.size() == 3) {
-        what = QStringLiteral("the plane");
+        break;
+    }
+    case AddForm::PlaneThree: {
         const auto o = operands(rest);
         built = createSurfaceFromThree(store, o[0], o[1], o[2], newName, &why);
-    } else if (kind == QLatin1String("intersection") && rest.size() == 2) {
-        what = QStringLiteral("the intersection");
+        break;
+    }
+    case AddForm::PlaneNormalPoint: {
+        const auto o = operands({inv.normal, inv.point});
+        built = createSurfaceFromPointAndNormal(store, o[0], o[1], newName, &why);
+        break;
+    }
+    case AddForm::PlaneNormalD: {
+        const double d = number(inv.d);
+        const auto o = operands({inv.normal});
+        built = createSurfaceFromEquation(store, o[0], d, newName, &why);
+        break;
+    }
+    case AddForm::Intersection: {
         const auto o = operands(rest);
         built = createIntersection(store, o[0], o[1], newName, &why);
-    } else {
-        throw Failure{UsageError, QStringLiteral("cannot add \"%1\" with these arguments "
-                                                 "(see stereon-cli --help)")
-                                      .arg(kind)};
+        if (why == Refusal::NoCommonPoint) {
+            const bool lines = store.find(o[0])->type() == 2 && store.find(o[1])->type() == 2;
+            const QString how = QLatin1String(lines ? "parallel or skew" : "parallel");
+            throw Failure{
+                Refused,
+                QStringLiteral("%1 and %2 have no common point (%3)").arg(rest[0], rest[1], how)};
+        }
+        break;
+    }
     }
     if (!built)
         throw Failure{Refused, refusalText(why, what)};
-    if (!writeSession(store, bytes(file)))
-        throw Failure{FileError, QStringLiteral("%1: cannot be saved").arg(file)};
+    if (const FileStatus saved = writeSession(store, bytes(file)); !saved)
+        throw fileFailure(file, saved);
+    lock.release();
 
     const SpaceObject* added = store.find(newName);
     if (inv.json)
         printJson(out, objectJson(store, added));
     else
-        out << objectTitle(store, added) << '\n';
+        out << printable(objectTitle(added)) << '\n';
     return Success;
 }
 
@@ -262,16 +405,5 @@ int runCommand(const Invocation& inv, QTextStream& out, QTextStream& err) {
 }
 
 void printError(QTextStream& err, const QString& message) {
-    QString line;
-    for (const QChar c : message) {
-        if (c == QLatin1Char('\n'))
-            line += QLatin1String("\\n");
-        else if (c == QLatin1Char('\t'))
-            line += QLatin1String("\\t");
-        else if (c.category() == QChar::Other_Control)
-            line += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            line += c;
-    }
-    err << "stereon-cli: " << line << '\n';
+    err << "stereon-cli: " << printable(message) << '\n';
 }

@@ -48,10 +48,18 @@ QString coordinates(const char* open, double x, double y, double z, const char* 
              QLatin1String(close));
 }
 
-// The first equation record of a description (the line's parametric, the plane's general).
-QString firstEquation(const ObjectStore& store, const std::string& name) {
-    const auto rows = describeObjectByName(store, name);
-    return rows.empty() ? QString() : text(rows.front().name);
+// A parent line's parametric or a parent plane's general equation, from its geometry alone:
+// describing it would list all of its own parents as well, which made long files quadratic.
+QString ownEquation(const ObjectStore& store, const ObjectSummary& r) {
+    const SpaceObject* parent = store.find(r.name);
+    if (!parent || parent->type() != r.kind)
+        return {};
+    if (r.kind == 2) {
+        const auto* l = static_cast<const line*>(parent);
+        return text(lineEquation(l->point, l->direction));
+    }
+    const auto* s = static_cast<const surface*>(parent);
+    return text(planeGeneralEquation(s->normal, s->d));
 }
 
 QString equationOf(const std::vector<ObjectSummary>& rows, int kind) {
@@ -74,10 +82,9 @@ QString parentLine(const ObjectStore& store, const ObjectSummary& r) {
         return QStringLiteral("Normal Vector ") + name + QLatin1Char(' ') +
                coordinates("(", r.x, r.y, r.z, ")");
     case 2:
-        return QStringLiteral("Line ") + name + QLatin1Char(' ') + firstEquation(store, r.name);
+        return QStringLiteral("Line ") + name + QLatin1Char(' ') + ownEquation(store, r);
     case 3:
-        return QStringLiteral("Surface ") + name + QStringLiteral(": ") +
-               firstEquation(store, r.name);
+        return QStringLiteral("Surface ") + name + QStringLiteral(": ") + ownEquation(store, r);
     default:
         return {};
     }
@@ -97,7 +104,26 @@ QString listNumber(double value) {
     return QString::number(value, 'g', 6);
 }
 
-QString objectTitle(const ObjectStore& store, const SpaceObject* object) {
+QString printable(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const QChar::Category category = c.category();
+        if (c == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else if (c == QLatin1Char('\t'))
+            out += QLatin1String("\\t");
+        else if (category == QChar::Other_Control)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else if (category == QChar::Separator_Line || category == QChar::Separator_Paragraph)
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString objectTitle(const SpaceObject* object) {
     const QString name = text(object->name);
     const int kind = object->type();
     if (kind == 0 || kind == 1) {
@@ -106,9 +132,11 @@ QString objectTitle(const ObjectStore& store, const SpaceObject* object) {
                (kind == 0 ? coordinates("[", c.x(), c.y(), c.z(), "]")
                           : coordinates("(", c.x(), c.y(), c.z(), ")"));
     }
-    if (kind == 3)
+    if (kind == 3) {
+        const auto* s = static_cast<const surface*>(object);
         return QStringLiteral("Surface ") + name + QStringLiteral(": ") +
-               equationOf(describeObject(store, object), describe::generalEquation);
+               text(planeGeneralEquation(s->normal, s->d));
+    }
     return QLatin1String(kindWord(kind)) + QLatin1Char(' ') + name;
 }
 
@@ -129,7 +157,7 @@ QJsonObject objectJson(const ObjectStore& store, const SpaceObject* object) {
     o[QStringLiteral("kind")] = QLatin1String(kindKey(kind));
     o[QStringLiteral("name")] = text(object->name);
     o[QStringLiteral("visible")] = object->visible;
-    o[QStringLiteral("title")] = objectTitle(store, object);
+    o[QStringLiteral("title")] = objectTitle(object);
     if (kind == 0 || kind == 1) {
         const vector4D& c = static_cast<const Point*>(object)->coordinates;
         o[QStringLiteral("coordinates")] = triple(c.x(), c.y(), c.z());

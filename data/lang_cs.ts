@@ -392,8 +392,76 @@ Objekt &quot;%1&quot; již existuje.</translation>
         <translation>Normálový vektor je nulový.</translation>
     </message>
     <message>
+        <source>The numbers are too large.</source>
+        <translation>Čísla jsou příliš velká.</translation>
+    </message>
+    <message>
         <source>The direction vector is zero.</source>
         <translation>Směrový vektor je nulový.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>není obyčejný soubor</translation>
+    </message>
+    <message>
+        <source>symbolic link loop</source>
+        <translation>smyčka symbolických odkazů</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>soubor je jen pro čtení</translation>
+    </message>
+    <message>
+        <source>another program is saving this session; try again</source>
+        <translation>tuto relaci právě ukládá jiný program; zkuste to znovu</translation>
+    </message>
+    <message>
+        <source>not a session file</source>
+        <translation>není soubor relace</translation>
+    </message>
+    <message>
+        <source>truncated or broken record</source>
+        <translation>zkrácený nebo poškozený záznam</translation>
+    </message>
+    <message>
+        <source>unknown parent &quot;%1&quot;</source>
+        <translation>neznámý nadřazený objekt &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is used twice</source>
+        <translation>jméno &quot;%1&quot; je použito dvakrát</translation>
+    </message>
+    <message>
+        <source>a coordinate is not a number</source>
+        <translation>souřadnice není číslo</translation>
+    </message>
+    <message>
+        <source>its parents do not define &quot;%1&quot;</source>
+        <translation>nadřazené objekty neurčují &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>line too long</source>
+        <translation>příliš dlouhý řádek</translation>
+    </message>
+    <message>
+        <source>too large to load</source>
+        <translation>příliš velký k načtení</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; cannot be saved (&quot;$$&quot; or a line break)</source>
+        <translation>jméno &quot;%1&quot; nelze uložit (&quot;$$&quot; nebo konec řádku)</translation>
+    </message>
+    <message>
+        <source>a coordinate of &quot;%1&quot; is not a finite number</source>
+        <translation>souřadnice objektu &quot;%1&quot; není konečné číslo</translation>
+    </message>
+    <message>
+        <source>unknown problem</source>
+        <translation>neznámá chyba</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>řádek %1: </translation>
     </message>
 </context>
 </TS>

@@ -392,8 +392,76 @@ Objekt &quot;%1&quot; už existuje.</translation>
         <translation>Normálový vektor je nulový.</translation>
     </message>
     <message>
+        <source>The numbers are too large.</source>
+        <translation>Čísla sú príliš veľké.</translation>
+    </message>
+    <message>
         <source>The direction vector is zero.</source>
         <translation>Smerový vektor je nulový.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>nie je bežný súbor</translation>
+    </message>
+    <message>
+        <source>symbolic link loop</source>
+        <translation>slučka symbolických odkazov</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>súbor je len na čítanie</translation>
+    </message>
+    <message>
+        <source>another program is saving this session; try again</source>
+        <translation>túto reláciu práve ukladá iný program; skúste to znova</translation>
+    </message>
+    <message>
+        <source>not a session file</source>
+        <translation>nie je súbor relácie</translation>
+    </message>
+    <message>
+        <source>truncated or broken record</source>
+        <translation>skrátený alebo poškodený záznam</translation>
+    </message>
+    <message>
+        <source>unknown parent &quot;%1&quot;</source>
+        <translation>neznámy nadradený objekt &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is used twice</source>
+        <translation>meno &quot;%1&quot; je použité dvakrát</translation>
+    </message>
+    <message>
+        <source>a coordinate is not a number</source>
+        <translation>súradnica nie je číslo</translation>
+    </message>
+    <message>
+        <source>its parents do not define &quot;%1&quot;</source>
+        <translation>nadradené objekty neurčujú &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>line too long</source>
+        <translation>príliš dlhý riadok</translation>
+    </message>
+    <message>
+        <source>too large to load</source>
+        <translation>príliš veľký na načítanie</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; cannot be saved (&quot;$$&quot; or a line break)</source>
+        <translation>meno &quot;%1&quot; nemožno uložiť (&quot;$$&quot; alebo koniec riadka)</translation>
+    </message>
+    <message>
+        <source>a coordinate of &quot;%1&quot; is not a finite number</source>
+        <translation>súradnica objektu &quot;%1&quot; nie je konečné číslo</translation>
+    </message>
+    <message>
+        <source>unknown problem</source>
+        <translation>neznáma chyba</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>riadok %1: </translation>
     </message>
 </context>
 </TS>

@@ -17,9 +17,14 @@
 namespace {
 
 bool refuse(Refusal* why, Refusal reason) {
-    if (why)
-        *why = reason;
+    tellRefusal(why, reason);
     return false;
+}
+
+// A plane built from usable operands can still come out unusable: with a zero normal the
+// input was degenerate, otherwise a value overflowed on the way.
+Refusal planeRefusal(const surface& plane) {
+    return plane.normal.isZero() ? Refusal::Degenerate : Refusal::TooLarge;
 }
 
 // Every operand must be in the store and the new name free in every map. All later
@@ -53,8 +58,7 @@ bool fileVisible(ObjectStore& store, std::unique_ptr<SpaceObject> object, const 
     object->parents = std::move(parents);
     const int kind = object->type();
     store.insert(kind, std::move(object));
-    if (why)
-        *why = Refusal::None;
+    tellRefusal(why, Refusal::None);
     return true;
 }
 
@@ -99,6 +103,8 @@ bool createVectorFromPoints(ObjectStore& store, const std::string& first, const 
     if (!isUsable(a) || !isUsable(b))
         return refuse(why, Refusal::Degenerate);
     auto vector = std::make_unique<Vector>(coordinatesOf(b) - coordinatesOf(a));
+    if (!vector->coordinates.isFinite())
+        return refuse(why, Refusal::TooLarge);
     return fileVisible(store, std::move(vector), name, {a, b}, why);
 }
 
@@ -109,15 +115,19 @@ bool createLine(ObjectStore& store, const std::string& first, const std::string&
     SpaceObject* a = store.find(first);
     SpaceObject* b = store.find(second);
     const bool twoPoints = a->type() == 0 && b->type() == 0;
-    auto result = std::make_unique<line>();
-    if (twoPoints)
-        result->setLine(*static_cast<Point*>(a), Vector(coordinatesOf(b) - coordinatesOf(a)));
-    else if (a->type() == 0 && b->type() == 1)
-        result->setLine(*static_cast<Point*>(a), *static_cast<Vector*>(b));
-    else if (a->type() == 1 && b->type() == 0)
-        result->setLine(*static_cast<Point*>(b), *static_cast<Vector*>(a));
-    else
+    const bool pointAndVector =
+        (a->type() == 0 && b->type() == 1) || (a->type() == 1 && b->type() == 0);
+    if (!twoPoints && !pointAndVector)
         return refuse(why, Refusal::WrongKinds);
+    if (!isUsable(a) || !isUsable(b))
+        return refuse(why, Refusal::Degenerate);
+    const auto* point = static_cast<const Point*>(a->type() == 0 ? a : b);
+    const Vector direction = twoPoints ? Vector(coordinatesOf(b) - coordinatesOf(a))
+                                       : *static_cast<const Vector*>(a->type() == 1 ? a : b);
+    if (!direction.coordinates.isFinite())
+        return refuse(why, Refusal::TooLarge);
+    auto result = std::make_unique<line>();
+    result->setLine(*point, direction);
     if (!result->isValid())
         return refuse(why, Refusal::Degenerate);
 
@@ -138,12 +148,15 @@ bool createSurfaceFromPointAndNormal(ObjectStore& store, const std::string& firs
     const bool pointFirst = a->type() == 0 && b->type() == 1;
     if (!pointFirst && !(a->type() == 1 && b->type() == 0))
         return refuse(why, Refusal::WrongKinds);
+    if (!isUsable(a) || !isUsable(b))
+        return refuse(why, Refusal::Degenerate);
     const auto* point = static_cast<const Point*>(pointFirst ? a : b);
     const auto* normal = static_cast<const Vector*>(pointFirst ? b : a);
     auto plane = std::make_unique<surface>();
-    plane->setPlane(*normal, *point);
+    // As the file rebuilds it from these two.
+    plane->setPlaneKeepingPoint(*normal, *point);
     if (!plane->isValid())
-        return refuse(why, Refusal::Degenerate);
+        return refuse(why, planeRefusal(*plane));
 
     std::vector<SpaceObject*> parents = fileSpanning(store, *plane, name);
     parents.insert(parents.end(), {a, b});
@@ -182,12 +195,17 @@ bool createSurfaceFromThree(ObjectStore& store, const std::string& first, const 
     } else {
         return refuse(why, Refusal::WrongKinds);
     }
+    if (!isUsable(a) || !isUsable(b) || !isUsable(c))
+        return refuse(why, Refusal::Degenerate);
+    // Differences of far-apart points can overflow before any plane is made.
+    if (!along.coordinates.isFinite() || !across.coordinates.isFinite())
+        return refuse(why, Refusal::TooLarge);
     if (parallelDirections(along.coordinates, across.coordinates))
         return refuse(why, Refusal::Degenerate);
     auto plane = std::make_unique<surface>();
     plane->setPlane(along, across, *static_cast<const Point*>(at));
     if (!plane->isValid())
-        return refuse(why, Refusal::Degenerate);
+        return refuse(why, planeRefusal(*plane));
 
     std::vector<SpaceObject*> parents;
     if (threePoints)
@@ -204,10 +222,17 @@ bool createSurfaceFromEquation(ObjectStore& store, const std::string& vector, do
     SpaceObject* normal = store.find(vector);
     if (normal->type() != 1)
         return refuse(why, Refusal::WrongKinds);
-    auto plane = std::make_unique<surface>();
-    plane->setPlane(*static_cast<const Vector*>(normal), d);
-    if (!plane->isValid())
+    if (!isUsable(normal) || !std::isfinite(d))
         return refuse(why, Refusal::Degenerate);
+    auto plane = std::make_unique<surface>();
+    const Vector& n = *static_cast<const Vector*>(normal);
+    plane->setPlane(n, d);
+    // The file keeps the plane by n and its point B_: settle d on the value that point
+    // gives back (a rounding step or two from the one typed).
+    for (int pass = 0; pass < 3 && plane->isValid(); ++pass)
+        plane->setPlaneKeepingPoint(n, Point(plane->point));
+    if (!plane->isValid())
+        return refuse(why, planeRefusal(*plane));
 
     std::vector<SpaceObject*> parents = fileSpanning(store, *plane, name);
     parents.push_back(fileHidden(store, plane->point, joinText("B_", name)));
@@ -222,18 +247,21 @@ bool createIntersection(ObjectStore& store, const std::string& first, const std:
     const SpaceObject* a = store.find(first);
     const SpaceObject* b = store.find(second);
     std::unique_ptr<SpaceObject> result;
+    Refusal reason = Refusal::None;
     if (a->type() == 2 && b->type() == 2)
-        result = intersectLines(a, b);
+        result = intersectLines(a, b, &reason);
     else if (a->type() == 2 && b->type() == 3)
-        result = intersectLineSurface(a, b);
+        result = intersectLineSurface(a, b, &reason);
     else if (a->type() == 3 && b->type() == 2)
-        result = intersectLineSurface(b, a);
+        result = intersectLineSurface(b, a, &reason);
     else if (a->type() == 3 && b->type() == 3)
-        result = intersectSurfaces(a, b);
+        result = intersectSurfaces(a, b, &reason);
     else
         return refuse(why, Refusal::WrongKinds);
-    if (!result || result->type() == -2)
-        return refuse(why, Refusal::Degenerate);
+    if (!result)
+        return refuse(why, reason);
+    if (result->type() == -2)
+        return refuse(why, Refusal::NoCommonPoint);
 
     std::vector<SpaceObject*> parents;
     if (result->type() == 2) {

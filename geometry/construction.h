@@ -1,21 +1,14 @@
 #pragma once
 
 #include "geometry/objectstore.h"
+#include "geometry/usability.h"
 
 #include <string>
 
-// Why a construction filed nothing.
-enum class Refusal {
-    None,
-    UnknownName, // an operand name is not in the store
-    NameTaken,   // the new name is held by an object of any kind
-    WrongKinds,  // the operands do not fit this construction
-    Degenerate   // zero direction or normal, non-finite values, or nothing to file
-};
-
 // Each construction files a new visible object under name together with its hidden
 // companions (named by auxiliaryName) and returns true. On refusal it returns false,
-// sets *why when given, and leaves the store exactly as it was.
+// sets *why when given, and leaves the store exactly as it was. Input that is not finite
+// is Degenerate; a result or intermediate value that overflows is TooLarge.
 
 bool createPoint(ObjectStore& store, double x, double y, double z, const std::string& name,
                  Refusal* why = nullptr);
@@ -41,6 +34,6 @@ bool createSurfaceFromThree(ObjectStore& store, const std::string& first, const 
 bool createSurfaceFromEquation(ObjectStore& store, const std::string& vector, double d,
                                const std::string& name, Refusal* why = nullptr);
 // Files the intersection of two lines, a line and a plane or two planes. An empty
-// intersection is refused as Degenerate.
+// intersection is refused as NoCommonPoint.
 bool createIntersection(ObjectStore& store, const std::string& first, const std::string& second,
                         const std::string& name, Refusal* why = nullptr);

@@ -31,24 +31,23 @@ std::string signedTerm(double value, const std::string& suffix) {
 
 std::string parametricEquation(const vector4D& point, std::initializer_list<Term> terms) {
     static const char* const letters[] = {"x=", "y=", "z="};
-    std::string text = "{";
+    std::string axes[3];
     for (int axis = 0; axis < 3; ++axis) {
         const double p = component(point, axis);
-        bool written = p != 0.0;
-        for (const Term& term : terms)
-            written = written || component(*term.values, axis) != 0.0;
-        if (!written)
-            continue;
-        text += letters[axis];
         if (p != 0.0)
-            text += " " + formatNumber(p);
+            axes[axis] += " " + formatNumber(p);
         for (const Term& term : terms) {
             const double value = component(*term.values, axis);
             if (value != 0.0)
-                text += " " + signedTerm(value, std::string(1, term.parameter));
+                axes[axis] += " " + signedTerm(value, std::string(1, term.parameter));
         }
-        text += "; ";
     }
+    // An axis left out would read as free; it is written as "y= 0" unless all are zero.
+    if (axes[0].empty() && axes[1].empty() && axes[2].empty())
+        return "{}";
+    std::string text = "{";
+    for (int axis = 0; axis < 3; ++axis)
+        text += letters[axis] + (axes[axis].empty() ? std::string(" 0") : axes[axis]) + "; ";
     return text + "}";
 }
 

@@ -21,7 +21,8 @@ constexpr int normalVector = 6;
 std::vector<ObjectSummary> describeObject(const ObjectStore& store, const SpaceObject* object);
 std::vector<ObjectSummary> describeObjectByName(const ObjectStore& store, const std::string& name);
 
-// "{x= 1; y= +3k; z= -2 -1k; }": axes whose values are all zero are left out.
+// "{x= 1; y= +3k; z= -2 -1k; }"; an axis with nothing else reads "y= 0", and a line
+// whose point and direction are zero "{}".
 std::string lineEquation(const Point& P, const Vector& V);
 // As the line's, with a "k" term for v and an "l" term for u.
 std::string planeParametricEquation(const Point& P, const Vector& u, const Vector& v);

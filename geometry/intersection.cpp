@@ -7,13 +7,16 @@
 #include "geometry/truedistance.h"
 #include "geometry/usability.h"
 
+#include <cmath>
+#include <initializer_list>
 #include <utility>
 
 namespace {
 
 const std::string resultName = "Intersection";
 
-IntersectionResult errorResult() {
+IntersectionResult errorResult(Refusal* why, Refusal reason) {
+    tellRefusal(why, reason);
     IntersectionResult result;
     result.head.kind = intersection::errorKind;
     result.head.visible = true;
@@ -21,8 +24,34 @@ IntersectionResult errorResult() {
     return result;
 }
 
+// Null or another kind is a wrong pair; the right kind that cannot be computed with is
+// degenerate.
+bool fits(const SpaceObject* object, int kind, Refusal* why) {
+    if (!object || object->type() != kind) {
+        tellRefusal(why, Refusal::WrongKinds);
+        return false;
+    }
+    if (!isUsable(object)) {
+        tellRefusal(why, Refusal::Degenerate);
+        return false;
+    }
+    return true;
+}
+
 bool usableOfKind(const SpaceObject* object, int kind) {
     return object && object->type() == kind && isUsable(object);
+}
+
+std::unique_ptr<SpaceObject> refused(Refusal* why, Refusal reason) {
+    tellRefusal(why, reason);
+    return nullptr;
+}
+
+bool allFinite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v))
+            return false;
+    return true;
 }
 
 const vector4D& coordinatesOf(const SpaceObject* p) {
@@ -35,11 +64,29 @@ std::unique_ptr<SpaceObject> newLine(const Vector& direction, const Point& point
     return result;
 }
 
-// Formulas near the tolerance can still overflow; such a result is no result.
-std::unique_ptr<SpaceObject> finiteOnly(std::unique_ptr<SpaceObject> result) {
-    if (result->type() != -2 && !isUsable(result.get()))
-        return nullptr;
-    return result;
+bool finiteGeometry(const SpaceObject* object) {
+    switch (object->type()) {
+    case 2: {
+        const auto* l = static_cast<const line*>(object);
+        return l->direction.coordinates.isFinite() && l->point.coordinates.isFinite();
+    }
+    case 3: {
+        const auto* s = static_cast<const surface*>(object);
+        return s->normal.coordinates.isFinite() && std::isfinite(s->d) &&
+               s->u.coordinates.isFinite() && s->v.coordinates.isFinite() &&
+               s->point.coordinates.isFinite();
+    }
+    default:
+        return coordinatesOf(object).isFinite();
+    }
+}
+
+// Formulas near the tolerance can still overflow; such a result is no result. A direction
+// or normal that snapped to zero is degenerate.
+std::unique_ptr<SpaceObject> finiteOnly(std::unique_ptr<SpaceObject> result, Refusal* why) {
+    if (result->type() == -2 || isUsable(result.get()))
+        return result;
+    return refused(why, finiteGeometry(result.get()) ? Refusal::Degenerate : Refusal::TooLarge);
 }
 
 } // namespace
@@ -66,8 +113,10 @@ int pointOnSurface(const SpaceObject* p, const SpaceObject* s) {
     return pointOnPlaneWithin(coordinatesOf(p), S->normal.coordinates, S->d);
 }
 
-std::unique_ptr<SpaceObject> intersectLines(const SpaceObject* a, const SpaceObject* b) {
-    if (!usableOfKind(a, 2) || !usableOfKind(b, 2))
+std::unique_ptr<SpaceObject> intersectLines(const SpaceObject* a, const SpaceObject* b,
+                                            Refusal* why) {
+    tellRefusal(why, Refusal::None);
+    if (!fits(a, 2, why) || !fits(b, 2, why))
         return nullptr;
     const auto* A = static_cast<const line*>(a);
     const auto* B = static_cast<const line*>(b);
@@ -81,17 +130,22 @@ std::unique_ptr<SpaceObject> intersectLines(const SpaceObject* a, const SpaceObj
             return newLine(A->direction, A->point);
         return std::make_unique<empty_set>();
     }
-    // The distance of pB from the plane through line A spanned by both directions.
+    // The distance of pB from the plane through line A spanned by both directions; beyond
+    // the range of a double it is still no meeting.
     if (crossingLinesDistance(pA, dA, pB, dB) >= geom::tolerance)
         return std::make_unique<empty_set>();
     if (pointOnLineWithin(pB, pA, dA))
         return std::make_unique<Point>(pB);
     const double t = meetingParameter(pA, dA, pB, dB);
-    return finiteOnly(std::make_unique<Point>(pB + dB * t));
+    if (!std::isfinite(t))
+        return refused(why, Refusal::TooLarge);
+    return finiteOnly(std::make_unique<Point>(pB + dB * t), why);
 }
 
-std::unique_ptr<SpaceObject> intersectLineSurface(const SpaceObject* l, const SpaceObject* s) {
-    if (!usableOfKind(l, 2) || !usableOfKind(s, 3))
+std::unique_ptr<SpaceObject> intersectLineSurface(const SpaceObject* l, const SpaceObject* s,
+                                                  Refusal* why) {
+    tellRefusal(why, Refusal::None);
+    if (!fits(l, 2, why) || !fits(s, 3, why))
         return nullptr;
     const auto* L = static_cast<const line*>(l);
     const auto* S = static_cast<const surface*>(s);
@@ -104,12 +158,19 @@ std::unique_ptr<SpaceObject> intersectLineSurface(const SpaceObject* l, const Sp
             return newLine(L->direction, L->point);
         return std::make_unique<empty_set>();
     }
-    const double t = -(dot(n, pL) + S->d) / dot(n, dL);
-    return finiteOnly(std::make_unique<Point>(pL + dL * t));
+    // An infinite n . dL would make t zero and put the point on the line's own point.
+    const double offset = dot(n, pL) + S->d;
+    const double rate = dot(n, dL);
+    const double t = -offset / rate;
+    if (!allFinite({offset, rate, t}))
+        return refused(why, Refusal::TooLarge);
+    return finiteOnly(std::make_unique<Point>(pL + dL * t), why);
 }
 
-std::unique_ptr<SpaceObject> intersectSurfaces(const SpaceObject* a, const SpaceObject* b) {
-    if (!usableOfKind(a, 3) || !usableOfKind(b, 3))
+std::unique_ptr<SpaceObject> intersectSurfaces(const SpaceObject* a, const SpaceObject* b,
+                                               Refusal* why) {
+    tellRefusal(why, Refusal::None);
+    if (!fits(a, 3, why) || !fits(b, 3, why))
         return nullptr;
     const auto* S1 = static_cast<const surface*>(a);
     const auto* S2 = static_cast<const surface*>(b);
@@ -122,21 +183,32 @@ std::unique_ptr<SpaceObject> intersectSurfaces(const SpaceObject* a, const Space
             return std::make_unique<empty_set>();
         auto plane = std::make_unique<surface>();
         plane->setPlane(S1->normal, S1->point);
-        return finiteOnly(std::move(plane));
+        // A filed copy is kept by its parts alone: take d from them, so it comes back exactly.
+        plane->setParts(plane->normal, plane->u, plane->v, plane->point);
+        return finiteOnly(std::move(plane), why);
     }
     const Vector direction(cross(n1, n2));
     // A direction inside plane 2 across the line leads from P2 to the line.
     const vector4D across = cross(direction.coordinates, n2);
-    const double t = -(dot(n1, P2) + S1->d) / dot(n1, across);
-    return finiteOnly(newLine(direction, Point(P2 + across * t)));
+    if (!direction.coordinates.isFinite() || !across.isFinite())
+        return refused(why, Refusal::TooLarge);
+    const double offset = dot(n1, P2) + S1->d;
+    const double rate = dot(n1, across);
+    const double t = -offset / rate;
+    if (!allFinite({offset, rate, t}))
+        return refused(why, Refusal::TooLarge);
+    return finiteOnly(newLine(direction, Point(P2 + across * t)), why);
 }
 
 IntersectionResult intersect(const ObjectStore& store, const std::string& first,
-                             const std::string& second) {
+                             const std::string& second, Refusal* why) {
+    tellRefusal(why, Refusal::None);
     SpaceObject* a = store.find(first);
     SpaceObject* b = store.find(second);
+    if (!a || !b)
+        return errorResult(why, Refusal::UnknownName);
     if (!isUsable(a) || !isUsable(b))
-        return errorResult();
+        return errorResult(why, Refusal::Degenerate);
     // Mixed pairs are handled with the lower kind first: point before line before plane.
     const SpaceObject* lo = a;
     const SpaceObject* hi = b;
@@ -153,7 +225,7 @@ IntersectionResult intersect(const ObjectStore& store, const std::string& first,
                           : kind == 3 ? pointOnSurface(lo, hi)
                                       : -2;
         if (truth == -2)
-            return errorResult();
+            return errorResult(why, Refusal::WrongKinds);
         SpaceObject relation;
         relation.parents = {a, b};
         result.head.kind = intersection::relationKind;
@@ -163,14 +235,15 @@ IntersectionResult intersect(const ObjectStore& store, const std::string& first,
     }
 
     std::unique_ptr<SpaceObject> r;
+    Refusal reason = Refusal::WrongKinds;
     if (lo->type() == 2 && hi->type() == 2)
-        r = intersectLines(lo, hi);
+        r = intersectLines(lo, hi, &reason);
     else if (lo->type() == 2 && hi->type() == 3)
-        r = intersectLineSurface(lo, hi);
+        r = intersectLineSurface(lo, hi, &reason);
     else if (lo->type() == 3 && hi->type() == 3)
-        r = intersectSurfaces(lo, hi);
+        r = intersectSurfaces(lo, hi, &reason);
     if (!r)
-        return errorResult();
+        return errorResult(why, reason);
     r->parents = {a, b};
     r->name = resultName;
     r->visible = true;

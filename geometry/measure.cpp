@@ -27,8 +27,17 @@ const Vector* directionOf(const SpaceObject* object) {
     }
 }
 
-double finished(double value) {
-    return std::isfinite(value) ? snapToInteger(value) : noResult;
+// A value beyond the range of a double is no result.
+double finished(double value, Refusal* why) {
+    if (std::isfinite(value))
+        return snapToInteger(value);
+    tellRefusal(why, Refusal::TooLarge);
+    return noResult;
+}
+
+double refused(Refusal* why, Refusal reason) {
+    tellRefusal(why, reason);
+    return noResult;
 }
 
 double pointAndOther(const vector4D& p, const SpaceObject* other) {
@@ -48,12 +57,15 @@ double pointAndOther(const vector4D& p, const SpaceObject* other) {
     }
 }
 
+// Directions judged parallel need not be exactly so: each line's point is measured from
+// the other line and the halves are added, which gives the same bits in either order.
 double twoLines(const line& a, const line& b) {
     const vector4D& dA = a.direction.coordinates;
-    if (parallelDirections(dA, b.direction.coordinates))
-        return pointLineDistance(b.point.coordinates, a.point.coordinates, dA);
-    return crossingLinesDistance(a.point.coordinates, dA, b.point.coordinates,
-                                 b.direction.coordinates);
+    const vector4D& dB = b.direction.coordinates;
+    if (parallelDirections(dA, dB))
+        return 0.5 * pointLineDistance(b.point.coordinates, a.point.coordinates, dA) +
+               0.5 * pointLineDistance(a.point.coordinates, b.point.coordinates, dB);
+    return crossingLinesDistance(a.point.coordinates, dA, b.point.coordinates, dB);
 }
 
 // A line that is not parallel to the plane meets it.
@@ -64,12 +76,14 @@ double lineAndPlane(const line& l, const surface& s) {
     return pointPlaneDistance(l.point.coordinates, n, s.d);
 }
 
-// Planes that are not parallel meet.
+// Planes that are not parallel meet. Parallel ones are measured both ways, as lines are.
 double twoPlanes(const surface& a, const surface& b) {
-    const vector4D& n = a.normal.coordinates;
-    if (!parallelDirections(n, b.normal.coordinates))
+    const vector4D& nA = a.normal.coordinates;
+    const vector4D& nB = b.normal.coordinates;
+    if (!parallelDirections(nA, nB))
         return 0.0;
-    return pointPlaneDistance(b.point.coordinates, n, a.d);
+    return 0.5 * pointPlaneDistance(b.point.coordinates, nA, a.d) +
+           0.5 * pointPlaneDistance(a.point.coordinates, nB, b.d);
 }
 
 } // namespace
@@ -85,42 +99,56 @@ double vectorAngle(const Vector& a, const Vector& b) {
     const long double lengths =
         std::sqrt(ax * ax + ay * ay + az * az) * std::sqrt(bx * bx + by * by + bz * bz);
     // Rounding can push the cosine of parallel vectors just past 1.
-    const long double cosine = std::clamp(dotProduct / lengths, -1.0L, 1.0L);
+    const long double quotient = dotProduct / lengths;
+    if (!std::isfinite(quotient))
+        return noResult;
+    const long double cosine = std::clamp(quotient, -1.0L, 1.0L);
     return double(std::acos(cosine) * geom::degreesPerRadian);
 }
 
-double angleBetween(const ObjectStore& store, const std::string& first, const std::string& second) {
+double angleBetween(const ObjectStore& store, const std::string& first, const std::string& second,
+                    Refusal* why) {
+    tellRefusal(why, Refusal::None);
     const SpaceObject* a = store.find(first);
     const SpaceObject* b = store.find(second);
-    if (!isUsable(a) || !isUsable(b))
-        return noResult;
+    if (!a || !b)
+        return refused(why, Refusal::UnknownName);
     const Vector* da = directionOf(a);
     const Vector* db = directionOf(b);
     if (!da || !db)
-        return noResult;
+        return refused(why, Refusal::WrongKinds);
+    if (!isUsable(a) || !isUsable(b) || da->isZero() || db->isZero())
+        return refused(why, Refusal::Degenerate);
+    // With usable, non-zero directions only an overflow leaves no angle.
     const double angle = vectorAngle(*db, *da);
     if (angle == noResult)
-        return noResult;
+        return refused(why, Refusal::TooLarge);
     // Against a plane the angle is measured to the plane itself, not to its normal.
     const bool onePlane = (a->type() == 3) != (b->type() == 3);
-    return finished(onePlane ? 90.0 - angle : angle);
+    return finished(onePlane ? 90.0 - angle : angle, why);
 }
 
 double distanceBetween(const ObjectStore& store, const std::string& first,
-                       const std::string& second) {
+                       const std::string& second, Refusal* why) {
+    tellRefusal(why, Refusal::None);
     const SpaceObject* a = store.find(first);
     const SpaceObject* b = store.find(second);
-    if (!isUsable(a) || !isUsable(b) || a->type() == 1 || b->type() == 1)
-        return noResult;
+    if (!a || !b)
+        return refused(why, Refusal::UnknownName);
+    if (a->type() == 1 || b->type() == 1)
+        return refused(why, Refusal::WrongKinds);
+    if (!isUsable(a) || !isUsable(b))
+        return refused(why, Refusal::Degenerate);
     // Pairs are handled with the lower kind first: point before line before plane.
     if (a->type() > b->type())
         std::swap(a, b);
     if (a->type() == 0)
-        return finished(pointAndOther(static_cast<const Point*>(a)->coordinates, b));
+        return finished(pointAndOther(static_cast<const Point*>(a)->coordinates, b), why);
     if (a->type() == 2 && b->type() == 2)
-        return finished(twoLines(*static_cast<const line*>(a), *static_cast<const line*>(b)));
+        return finished(twoLines(*static_cast<const line*>(a), *static_cast<const line*>(b)), why);
     if (a->type() == 2)
-        return finished(
-            lineAndPlane(*static_cast<const line*>(a), *static_cast<const surface*>(b)));
-    return finished(twoPlanes(*static_cast<const surface*>(a), *static_cast<const surface*>(b)));
+        return finished(lineAndPlane(*static_cast<const line*>(a), *static_cast<const surface*>(b)),
+                        why);
+    return finished(twoPlanes(*static_cast<const surface*>(a), *static_cast<const surface*>(b)),
+                    why);
 }

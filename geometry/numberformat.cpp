@@ -1,14 +1,15 @@
 #include "geometry/numberformat.h"
 
+#include <iomanip>
 #include <locale>
 #include <sstream>
 
-std::string formatNumber(double value) {
+std::string formatNumber(double value, int significantDigits) {
     // A stream with the classic locale: the window sets the process locale from the
     // environment, and a Czech one would otherwise print a decimal comma.
     std::ostringstream stream;
     stream.imbue(std::locale::classic());
-    stream << value;
+    stream << std::setprecision(significantDigits) << value;
     std::string out = stream.str();
     const std::string::size_type e = out.find('e');
     if (e == std::string::npos || e + 2 > out.size())

@@ -2,6 +2,8 @@
 
 #include "geometry/point.h"
 
+#include <utility>
+
 ObjectStore::ObjectStore() {
     for (int k = 0; k < 4; ++k)
         cursors_[k] = maps_[k].cbegin();
@@ -92,4 +94,13 @@ void ObjectStore::clear() {
         cursors_[k] = maps_[k].cbegin();
     }
     visible_ = 0;
+}
+
+void ObjectStore::swap(ObjectStore& other) {
+    maps_.swap(other.maps_);
+    std::swap(visible_, other.visible_);
+    for (int k = 0; k < 4; ++k) {
+        cursors_[k] = maps_[k].cbegin();
+        other.cursors_[k] = other.maps_[k].cbegin();
+    }
 }

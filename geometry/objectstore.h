@@ -36,6 +36,8 @@ public:
     // Draws every visible object: points, vectors, lines, planes, each in name order.
     void drawAll() const;
     void clear();
+    // Exchanges the whole contents with other; cursors go back to the first entries.
+    void swap(ObjectStore& other);
 
     // Read access for writers and lists that walk a kind in name order.
     const Map& objects(int kind) const { return maps_[kind]; }

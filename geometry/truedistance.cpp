@@ -3,10 +3,17 @@
 #include "geometry/numeric.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
-// Long double keeps the cancellation in differences and cross products small.
+// Long double keeps the cancellation in differences and cross products small, and its
+// range holds the products of up to four doubles that meetingParameter forms: only the
+// final conversion to double can overflow, and callers see that as infinity.
+static_assert(std::numeric_limits<long double>::max_exponent >=
+                  5 * std::numeric_limits<double>::max_exponent,
+              "the distances need a long double with a wider exponent than double");
+
 struct Exact {
     long double x, y, z;
 };

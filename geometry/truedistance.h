@@ -4,7 +4,9 @@
 
 // Unsnapped distances between points, lines (point q, direction d) and planes
 // (n . X + d = 0), and the tolerance decisions built on them. Snapped arithmetic would
-// move the operands by up to the tolerance itself, so none of it is used here.
+// move the operands by up to the tolerance itself, so none of it is used here. For finite
+// operands nothing overflows on the way; a value beyond the range of a double comes back
+// infinite, which the decisions read as "far apart".
 
 double pointDistance(const vector4D& a, const vector4D& b);
 // Distance of p from the line through q along the non-zero direction d.

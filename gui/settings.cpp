@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -12,10 +13,16 @@ QString settingsPathIn(const QString& folder) {
     return QStringLiteral("%1/settings.cfg").arg(folder);
 }
 
-// Opening read-write creates a missing file, so success means the folder can hold it.
+// The file is saved by way of a temporary beside it, so the folder must take new files and an
+// existing file must be writable. Opening a save and cancelling it checks both and leaves
+// nothing behind.
 bool canHoldFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadWrite | QIODevice::Text);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.cancelWriting();
+    file.commit();
+    return true;
 }
 
 } // namespace
@@ -43,30 +50,44 @@ Settings Settings::forApplication() {
 }
 
 void Settings::read(const QLocale& system) {
-    QFile file(filePath_);
-    if (filePath_.isEmpty() || !file.open(QIODevice::ReadWrite | QIODevice::Text))
+    if (filePath_.isEmpty())
         return;
-    QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::Utf8);
-    if (file.size() == 0) {
-        language = system.name().left(2);
-        stream << language << Qt::endl << '1' << Qt::endl;
+    QFile file(filePath_);
+    const bool opened = file.open(QIODevice::ReadOnly | QIODevice::Text);
+    if (opened && file.size() > 0) {
+        QTextStream stream(&file);
+        stream.setEncoding(QStringConverter::Utf8);
+        language = stream.readLine();
+        // The flag is one character; everything after it is the path, even when it starts
+        // with digits.
+        const QString flagAndPath = stream.readLine();
+        loadLastSession = flagAndPath.startsWith(QLatin1Char('1'));
+        lastSession = flagAndPath.mid(1);
         return;
     }
-    language = stream.readLine();
-    // The flag is one character; everything after it is the path, even when it starts
-    // with digits.
-    const QString flagAndPath = stream.readLine();
-    loadLastSession = flagAndPath.startsWith(QLatin1Char('1'));
-    lastSession = flagAndPath.mid(1);
+    // A file that is there but cannot be read is not replaced by the defaults.
+    if (!opened && file.exists())
+        return;
+    file.close();
+    // The first start: the system's language, and the last session loaded.
+    language = system.name().left(2);
+    loadLastSession = true;
+    lastSession.clear();
+    write();
 }
 
+// A crash or a full disk in the middle keeps the previous file whole.
 void Settings::write() const {
-    QFile file(filePath_);
-    if (filePath_.isEmpty() ||
-        !file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    if (filePath_.isEmpty())
+        return;
+    QSaveFile file(filePath_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return;
     QTextStream stream(&file);
     stream.setEncoding(QStringConverter::Utf8);
-    stream << language << Qt::endl << (loadLastSession ? '1' : '0') << lastSession << Qt::endl;
+    stream << language << '\n' << (loadLastSession ? '1' : '0') << lastSession << '\n';
+    stream.flush();
+    if (stream.status() != QTextStream::Ok)
+        file.cancelWriting();
+    file.commit();
 }

@@ -88,13 +88,16 @@ void StereonGUI::addVector() {
         return;
     const QString name = vectorName->text();
     const bool byCoordinates = vectorOptions[0]->isChecked();
-    const bool added = byCoordinates ? createVector(*objectStore, vectorX->text().toDouble(),
-                                                    vectorY->text().toDouble(),
-                                                    vectorZ->text().toDouble(), bytes(name))
-                                     : createVectorFromPoints(*objectStore, operand(vectorPoint1),
-                                                              operand(vectorPoint2), bytes(name));
+    Refusal why = Refusal::None;
+    const bool added =
+        byCoordinates
+            ? createVector(*objectStore, vectorX->text().toDouble(), vectorY->text().toDouble(),
+                           vectorZ->text().toDouble(), bytes(name), &why)
+            : createVectorFromPoints(*objectStore, operand(vectorPoint1), operand(vectorPoint2),
+                                     bytes(name), &why);
     if (!added) {
-        addFailed(vectorAlert, QT_TR_NOOP("Failed to add vector."), nullptr);
+        addFailed(vectorAlert, QT_TR_NOOP("Failed to add vector."),
+                  why == Refusal::TooLarge ? QT_TR_NOOP("The numbers are too large.") : nullptr);
         return;
     }
     vectorName->clear();
@@ -121,6 +124,8 @@ void StereonGUI::addLine() {
             reason = QT_TR_NOOP("The two points are the same.");
         else if (why == Refusal::Degenerate && !byPoints && isZero(b))
             reason = QT_TR_NOOP("The direction vector is zero.");
+        else if (why == Refusal::TooLarge)
+            reason = QT_TR_NOOP("The numbers are too large.");
         addFailed(lineAlert, QT_TR_NOOP("Failed to add line."), reason);
         return;
     }
@@ -167,8 +172,11 @@ void StereonGUI::addSurface() {
             reason = QT_TR_NOOP("The vectors are parallel.");
     }
     if (!added) {
-        addFailed(surfaceAlert, QT_TR_NOOP("Failed to add surface."),
-                  why == Refusal::Degenerate ? reason : nullptr);
+        if (why == Refusal::TooLarge)
+            reason = QT_TR_NOOP("The numbers are too large.");
+        else if (why != Refusal::Degenerate)
+            reason = nullptr;
+        addFailed(surfaceAlert, QT_TR_NOOP("Failed to add surface."), reason);
         return;
     }
     surfaceName->clear();

@@ -44,16 +44,6 @@ QString relationTitle(const ObjectSummary& first, const ObjectSummary& second, b
     return QString();
 }
 
-// 400 is also a true distance; it means "no distance" only for a pair that has none.
-bool hasDistance(const ObjectStore& store, const std::string& first, const std::string& second) {
-    for (const std::string& name : {first, second}) {
-        const SpaceObject* object = store.find(name);
-        if (!isUsable(object) || object->type() == 1)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 QString StereonGUI::objectNameFromEntry(const QString& entry) {
@@ -67,14 +57,18 @@ QString StereonGUI::objectNameFromEntry(const QString& entry) {
 }
 
 void StereonGUI::compIntersect() {
+    Refusal why = Refusal::None;
     const IntersectionResult result =
         intersect(*objectStore, storeName(objectNameFromEntry(intersectObject1->currentText())),
-                  storeName(objectNameFromEntry(intersectObject2->currentText())));
+                  storeName(objectNameFromEntry(intersectObject2->currentText())), &why);
     intersectResult = result.head;
     switch (intersectResult.kind) {
     case intersection::errorKind:
         intersectItem->setItem(QStringLiteral("ERROR"), -1);
         intersectItem->setTitle(tr("Error 0xc58d3"));
+        // The operands are fine, only their numbers are not: say so above the pickers.
+        if (why == Refusal::TooLarge)
+            showAlert(intersectAlert, tr("The numbers are too large."));
         break;
     case intersection::emptyKind:
         intersectItem->setItem(QStringLiteral("EMPTY"), -1);
@@ -133,9 +127,10 @@ void StereonGUI::addIntersect() {
         return;
     const QString name = intersectName->text();
     const int kind = intersectResult.kind;
+    Refusal why = Refusal::None;
     const bool added = createIntersection(
         *objectStore, storeName(objectNameFromEntry(intersectObject1->currentText())),
-        storeName(objectNameFromEntry(intersectObject2->currentText())), storeName(name));
+        storeName(objectNameFromEntry(intersectObject2->currentText())), storeName(name), &why);
     if (added) {
         rememberedName.clear();
         intersectName->clear();
@@ -149,31 +144,40 @@ void StereonGUI::addIntersect() {
                                    : QT_TR_NOOP("Surface %1 was added.");
         intersectAlert->setText(objectLink(name, tr(sentence).arg(name)));
         modified = true;
-    } else {
-        intersectAlert->setText(kind == intersection::pointKind  ? tr("Failed to add point.")
-                                : kind == intersection::lineKind ? tr("Failed to add line.")
-                                                                 : tr("Failed to add surface."));
+        intersectAlert->show();
+        return;
     }
-    intersectAlert->show();
+    addFailed(intersectAlert,
+              kind == intersection::pointKind  ? QT_TR_NOOP("Failed to add point.")
+              : kind == intersection::lineKind ? QT_TR_NOOP("Failed to add line.")
+                                               : QT_TR_NOOP("Failed to add surface."),
+              why == Refusal::TooLarge ? QT_TR_NOOP("The numbers are too large.") : nullptr);
 }
 
 void StereonGUI::compAngle() {
+    Refusal why = Refusal::None;
     const double angle =
         angleBetween(*objectStore, storeName(objectNameFromEntry(angleObject1->currentText())),
-                     storeName(objectNameFromEntry(angleObject2->currentText())));
+                     storeName(objectNameFromEntry(angleObject2->currentText())), &why);
     // No true angle is 400: it lies between -90 and 180.
     angleResult->setText(angle == noResult
                              ? tr("Error 0xc58d3")
                              : tr("Result") + QStringLiteral(" = %1\u00b0").arg(angle, 0, 'g', 6));
     angleResult->show();
+    if (why == Refusal::TooLarge)
+        showAlert(angleAlert, tr("The numbers are too large."));
 }
 
 void StereonGUI::compDistance() {
     const std::string first = storeName(objectNameFromEntry(distanceObject1->currentText()));
     const std::string second = storeName(objectNameFromEntry(distanceObject2->currentText()));
-    const double distance = distanceBetween(*objectStore, first, second);
-    const bool none = distance == noResult && !hasDistance(*objectStore, first, second);
+    Refusal why = Refusal::None;
+    const double distance = distanceBetween(*objectStore, first, second, &why);
+    // 400 is also a true distance; it means "no distance" only with a reason.
+    const bool none = distance == noResult && why != Refusal::None;
     distanceResult->setText(none ? tr("Error 0xc58d3")
                                  : tr("Result") + QStringLiteral(" = %1").arg(distance, 0, 'g', 6));
     distanceResult->show();
+    if (why == Refusal::TooLarge)
+        showAlert(distanceAlert, tr("The numbers are too large."));
 }

@@ -2,7 +2,9 @@
 #include "gui/stereongui.h"
 
 #include "geometry/description.h"
+#include "geometry/line.h"
 #include "geometry/point.h"
+#include "geometry/surface.h"
 #include "view3d/glwidget.h"
 #include "widgets/objectitem.h"
 #include "widgets/objectlist.h"
@@ -42,6 +44,20 @@ QString kindWord(int kind) {
     return StereonGUI::tr(kindWords[kind]);
 }
 
+// A parent line's parametric or a parent plane's general equation, from its geometry alone:
+// describing it would list all of its own parents as well, which made long lists quadratic.
+QString ownEquation(const ObjectStore& store, const ObjectSummary& record) {
+    const SpaceObject* parent = store.find(record.name);
+    if (!parent || parent->type() != record.kind)
+        return QString();
+    if (record.kind == 2) {
+        const auto* l = static_cast<const line*>(parent);
+        return QString::fromStdString(lineEquation(l->point, l->direction));
+    }
+    const auto* s = static_cast<const surface*>(parent);
+    return QString::fromStdString(planeGeneralEquation(s->normal, s->d));
+}
+
 // What an entry shows besides its title.
 struct EntryInfo {
     QList<ObjectItem::InfoLine> lines;
@@ -67,13 +83,10 @@ EntryInfo describeEntry(const ObjectStore& store, const std::vector<ObjectSummar
             break;
         case 2:
         case 3: {
-            // A line's own description starts with its parametric equation, a plane's with
-            // its general equation.
-            const std::vector<ObjectSummary> parent = describeObjectByName(store, record.name);
             QString text = kindWord(record.kind) + QLatin1Char(' ') + name;
-            if (!parent.empty())
-                text += QLatin1String(record.kind == 2 ? " " : ": ") +
-                        QString::fromUtf8(parent.front().name);
+            const QString equation = ownEquation(store, record);
+            if (!equation.isEmpty())
+                text += QLatin1String(record.kind == 2 ? " " : ": ") + equation;
             info.lines.append({text, name, record.visible});
             break;
         }

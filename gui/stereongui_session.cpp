@@ -1,6 +1,8 @@
 // Session commands: saving, loading and clearing the session, and closing the window.
 #include "gui/stereongui.h"
 
+#include "gui/fileproblemtext.h"
+#include "session/sessionlock.h"
 #include "session/sessionreader.h"
 #include "session/sessionwriter.h"
 #include "view3d/glwidget.h"
@@ -46,6 +48,14 @@ QMessageBox::StandardButton askToSave(const QString& title) {
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+// The box says what failed; its second line names the file and the reason.
+void warnAboutFile(QWidget* parent, const QString& title, const QString& text,
+                   const QString& fileName, const FileStatus& status) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.setInformativeText(fileProblemText(fileName, status));
+    box.exec();
+}
+
 } // namespace
 
 bool StereonGUI::saveFile() {
@@ -53,9 +63,14 @@ bool StereonGUI::saveFile() {
         QFileDialog::getSaveFileName(this, tr("Save Stereon Session"), QString(), sessionFilter());
     if (fileName.isEmpty())
         return false;
-    if (!writeSession(*objectStore, localPath(fileName))) {
-        QMessageBox::warning(this, tr("Save Error"), tr("Failed to save the file"),
-                             QMessageBox::Ok);
+    // stereon-cli may be adding to the same file: neither may lose the other's objects.
+    SessionLock lock;
+    FileStatus status = lock.acquire(localPath(fileName));
+    if (status)
+        status = writeSession(*objectStore, localPath(fileName));
+    lock.release();
+    if (!status) {
+        warnAboutFile(this, tr("Save Error"), tr("Failed to save the file"), fileName, status);
         return false;
     }
     settings.lastSession = fileName;
@@ -92,9 +107,8 @@ bool StereonGUI::loadSession(const QString& fileName) {
         return false;
     // The current session goes only when the new one has been read in full.
     auto loaded = std::make_unique<ObjectStore>();
-    if (!readSession(*loaded, localPath(path))) {
-        QMessageBox::warning(this, tr("Load Error"), tr("Failed to load the file"),
-                             QMessageBox::Ok);
+    if (const FileStatus status = readSession(*loaded, localPath(path)); !status) {
+        warnAboutFile(this, tr("Load Error"), tr("Failed to load the file"), path, status);
         return false;
     }
     clearList(true);

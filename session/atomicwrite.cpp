@@ -1,40 +1,101 @@
 #include "session/atomicwrite.h"
 
+#include "session/filetarget.h"
+
+#include <atomic>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-std::string folderOf(const std::string& path) {
-    const std::string::size_type slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+// The temporary of the save in progress. A signal handler may only read plain memory, so the
+// path is kept in a fixed buffer; one save at a time per process.
+char unfinishedPath[PATH_MAX];
+volatile std::sig_atomic_t unfinishedSet = 0;
+
+void rememberTemporary(const std::string& path) {
+    std::memcpy(unfinishedPath, path.c_str(), path.size() + 1);
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    unfinishedSet = 1;
 }
 
-mode_t modeForNewFile(const std::string& path) {
-    struct stat existing;
-    if (stat(path.c_str(), &existing) == 0)
-        return existing.st_mode & 07777;
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
+void forgetTemporary() {
+    unfinishedSet = 0;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
 }
 
-bool writeAll(int fd, const std::string& data) {
+std::string randomName() {
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    std::string name = ".stereon-save-";
+    for (int i = 0; i < 12; ++i)
+        name += letters[random() % (sizeof letters - 1)];
+    return name;
+}
+
+// A new file under a random name, so the kernel applies the umask as for any new file; the
+// process-wide umask is never touched. The name is remembered before the file exists: a
+// signal in between finds nothing to remove, where one just after would find a file left.
+// With 12 random characters a clash with somebody else's file is not a practical concern.
+int createTemporary(const std::string& folder, std::string& temporary) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = joinPath(folder, randomName());
+        if (temporary.size() >= sizeof unfinishedPath) {
+            errno = ENAMETOOLONG;
+            return -1;
+        }
+        rememberTemporary(temporary);
+        const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            return fd;
+        const int error = errno;
+        forgetTemporary();
+        if (error != EEXIST) {
+            errno = error;
+            return -1;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// The new file takes the place of the old one, so it takes its owner, group and mode too.
+FileStatus keepAttributes(int fd, const struct stat& old) {
+    struct stat now;
+    if (fstat(fd, &now) != 0)
+        return systemProblem(errno);
+    if (now.st_uid != old.st_uid || now.st_gid != old.st_gid) {
+        // Root gives a user's file back to the user; anybody else may at least keep the group
+        // when they belong to it.
+        if (fchown(fd, old.st_uid, old.st_gid) != 0 && now.st_gid != old.st_gid &&
+            fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+            // Not permitted: the file stays as any new file of this user would be.
+        }
+    }
+    // After fchown, which clears the set-user-ID and set-group-ID bits.
+    if (fchmod(fd, old.st_mode & 07777) != 0)
+        return systemProblem(errno);
+    return {};
+}
+
+FileStatus writeAll(int fd, const std::string& data) {
     std::string::size_type done = 0;
     while (done < data.size()) {
         const ssize_t n = write(fd, data.data() + done, data.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return false;
+            return systemProblem(n < 0 ? errno : EIO);
         done += static_cast<std::string::size_type>(n);
     }
-    return true;
+    return {};
 }
 
 // The rename itself is only durable once the folder is flushed too.
@@ -46,22 +107,56 @@ void syncFolder(const std::string& folder) {
     close(fd);
 }
 
+FileStatus checkWritable(const FileTarget& target) {
+    if (!target.exists)
+        return target.path.back() == '/' ? systemProblem(EISDIR) : FileStatus{};
+    if (!S_ISREG(target.info.st_mode))
+        return fileProblem(FileProblem::NotRegularFile);
+    // Root passes access(), but a file without any write bit was meant to stay as it is.
+    if ((target.info.st_mode & 0222) == 0)
+        return fileProblem(FileProblem::ReadOnly);
+    if (access(target.path.c_str(), W_OK) != 0)
+        return errno == EACCES || errno == EROFS ? fileProblem(FileProblem::ReadOnly)
+                                                 : systemProblem(errno);
+    return {};
+}
+
 } // namespace
 
-bool writeFileAtomically(const std::string& path, const std::string& data) {
-    if (path.empty() || path.back() == '/')
-        return false;
-    const std::string folder = folderOf(path);
-    std::string temporary = folder + "/.stereon-save-XXXXXX";
-    const int fd = mkstemp(&temporary[0]);
+FileStatus writeFileAtomically(const std::string& path, const std::string& data) {
+    if (path.empty())
+        return systemProblem(ENOENT);
+    const FileTarget target = followSymlinks(path);
+    if (!target.status)
+        return target.status;
+    if (const FileStatus writable = checkWritable(target); !writable)
+        return writable;
+
+    const std::string folder = folderOf(target.path);
+    std::string temporary;
+    const int fd = createTemporary(folder, temporary);
     if (fd < 0)
-        return false;
-    bool written = fchmod(fd, modeForNewFile(path)) == 0 && writeAll(fd, data) && fsync(fd) == 0;
-    written = close(fd) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        return systemProblem(errno);
+    FileStatus status = target.exists ? keepAttributes(fd, target.info) : FileStatus{};
+    if (status)
+        status = writeAll(fd, data);
+    if (status && fsync(fd) != 0)
+        status = systemProblem(errno);
+    if (close(fd) != 0 && status)
+        status = systemProblem(errno);
+    if (status && std::rename(temporary.c_str(), target.path.c_str()) != 0)
+        status = systemProblem(errno);
+    if (!status)
         unlink(temporary.c_str());
-        return false;
+    forgetTemporary();
+    if (status)
+        syncFolder(folder);
+    return status;
+}
+
+void removeUnfinishedTemporary() {
+    if (unfinishedSet) {
+        unlink(unfinishedPath);
+        unfinishedSet = 0;
     }
-    syncFolder(folder);
-    return true;
 }

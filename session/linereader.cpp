@@ -61,7 +61,7 @@ LineReader::Status LineReader::next(std::string& line) {
         const auto* newline = static_cast<const char*>(std::memchr(from, '\n', end_ - begin_));
         const std::size_t take = newline ? static_cast<std::size_t>(newline - from) : end_ - begin_;
         if (line.size() + take > maxLineLength_)
-            return Status::Error;
+            return Status::TooLong;
         line.append(from, take);
         begin_ += take;
         if (newline) {

@@ -8,7 +8,7 @@
 // a pipe that never ends nor a file without line breaks can hang or exhaust memory.
 class LineReader {
 public:
-    enum class Status { Line, End, Error };
+    enum class Status { Line, End, Error, TooLong };
 
     explicit LineReader(std::size_t maxLineLength);
     ~LineReader();
@@ -17,7 +17,8 @@ public:
 
     // Opens path for reading; false for anything but a readable regular file.
     bool open(const std::string& path);
-    // The next line without its '\n'. Error on a read failure or a line that is too long.
+    // The next line without its '\n'. Error on a read failure (errno tells which);
+    // TooLong for a line past the limit.
     Status next(std::string& line);
 
 private:

@@ -1,191 +1,165 @@
 #include "session/sessionreader.h"
 
-#include "geometry/line.h"
-#include "geometry/surface.h"
 #include "session/cnumericlocale.h"
+#include "session/filenumber.h"
 #include "session/linereader.h"
+#include "session/nametext.h"
+#include "session/rebuild.h"
 #include "session/splitfields.h"
 
-#include <cmath>
-#include <cstdlib>
+#include <cerrno>
 #include <memory>
+#include <new>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t maxLineLength = 1 << 20;
-// Larger values only need to compare as "too large"; clamping keeps the parse from overflowing.
-constexpr long long integerClamp = 1000000000LL;
+constexpr long long countLimit = 1000000000LL;
 
-enum class LineResult { Stored, Stop, Fail };
+// A count or code: decimal digits only, nothing else; -1 for anything else.
+long long wholeNumber(const std::string& text) {
+    if (text.empty() || text.size() > 10)
+        return -1;
+    long long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value <= countLimit ? value : -1;
+}
 
-struct Parent {
-    SpaceObject* object;
-    bool markedNormal;
+class Reader {
+public:
+    explicit Reader(ObjectStore& store) : store_(store) {}
+
+    FileStatus readLine(const std::string& text, std::size_t number) {
+        number_ = number;
+        const std::vector<std::string> f = splitFields(text, "$$");
+        // Every record ends with the separator, so its last field is empty.
+        if (f.size() < 2 || !f.back().empty())
+            return broken();
+        const long long kind = wholeNumber(f[0]);
+        const long long visible = wholeNumber(f[1]);
+        if (kind < 0 || kind > 3 || visible < 0 || visible > 1)
+            return broken();
+        const bool hasCoordinates = kind <= 1;
+        // Index of the first parent field; the count stands just before it.
+        const std::size_t first = hasCoordinates ? 7 : 4;
+        if (f.size() <= first)
+            return broken();
+        const long long count = wholeNumber(f[first - 1]);
+        if (count < 0 || count > static_cast<long long>(f.size() - first - 1))
+            return broken();
+
+        const std::string name = nameFromFile(f[2]);
+        if (store_.exists(name))
+            return problem(FileProblem::RepeatedName, name);
+        std::vector<FileParent> parents;
+        for (std::size_t i = first; i < first + static_cast<std::size_t>(count); ++i) {
+            const std::string& field = f[i];
+            if (field.empty())
+                return broken();
+            const std::string parentName = nameFromFile(field.substr(0, field.size() - 1));
+            SpaceObject* parent = store_.find(parentName);
+            if (!parent)
+                return problem(FileProblem::UnknownParent, parentName);
+            parents.push_back({parent, field.back() == 'n'});
+        }
+
+        std::unique_ptr<SpaceObject> object;
+        if (hasCoordinates) {
+            double c[3];
+            for (int i = 0; i < 3; ++i)
+                if (!parseFileNumber(f[3 + i], c[i]))
+                    return problem(FileProblem::BadNumber, name);
+            if (kind == 0)
+                object = std::make_unique<Point>(c[0], c[1], c[2]);
+            else
+                object = std::make_unique<Vector>(c[0], c[1], c[2]);
+        } else if (kind == 2) {
+            object = rebuildLine(parents);
+        } else if (auto plane = rebuildPlane(parents)) {
+            for (const FileParent& p : parents)
+                plane->normalMarks.push_back(p.markedNormal);
+            object = std::move(plane);
+        }
+        if (!object)
+            return problem(FileProblem::CannotRebuild, name);
+        object->visible = visible == 1;
+        object->name = name;
+        for (const FileParent& p : parents)
+            object->parents.push_back(p.object);
+        store_.insert(static_cast<int>(kind), std::move(object));
+        return {};
+    }
+
+private:
+    FileStatus problem(FileProblem what, const std::string& name = {}) const {
+        return fileProblem(what, number_, name);
+    }
+    FileStatus broken() const { return problem(FileProblem::BrokenRecord); }
+
+    ObjectStore& store_;
+    std::size_t number_ = 0;
 };
 
-bool isSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
+FileStatus openProblem(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return fileProblem(FileProblem::NotRegularFile);
+    const int error = errno;
+    return error == ELOOP ? fileProblem(FileProblem::SymlinkLoop) : systemProblem(error);
 }
 
-// The value C atoi gives (optional sign and leading digits, 0 without any), clamped.
-long long leadingInteger(const std::string& text) {
-    std::string::size_type i = 0;
-    while (i < text.size() && isSpace(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min(value * 10 + (text[i] - '0'), integerClamp);
-    return negative ? -value : value;
-}
-
-// C atof under the "C" numeric locale: text that is no number reads as 0. False for a
-// value that is not finite ("nan", "inf", "1e999").
-bool leadingNumber(const std::string& text, double& value) {
-    value = std::strtod(text.c_str(), nullptr);
-    return std::isfinite(value);
-}
-
-std::unique_ptr<SpaceObject> buildPointOrVector(long long kind, const std::vector<std::string>& f) {
-    double c[3];
-    for (int i = 0; i < 3; ++i)
-        if (!leadingNumber(f[3 + i], c[i]))
-            return nullptr;
-    if (kind == 0)
-        return std::make_unique<Point>(c[0], c[1], c[2]);
-    return std::make_unique<Vector>(c[0], c[1], c[2]);
-}
-
-// The last point and the last vector among the parents.
-std::unique_ptr<SpaceObject> buildLine(const std::vector<Parent>& parents) {
-    const Point* point = nullptr;
-    const Vector* vector = nullptr;
-    for (const Parent& p : parents) {
-        if (p.object->type() == 0)
-            point = static_cast<const Point*>(p.object);
-        else if (p.object->type() == 1)
-            vector = static_cast<const Vector*>(p.object);
-    }
-    if (!point || !vector)
-        return nullptr;
-    auto result = std::make_unique<line>();
-    result->setLine(*point, *vector);
-    if (!result->isValid())
-        return nullptr;
-    return result;
-}
-
-// The first two vectors not marked as the normal span the plane; the first point fixes it.
-std::unique_ptr<SpaceObject> buildPlane(const std::vector<Parent>& parents) {
-    const Vector* a = nullptr;
-    const Vector* b = nullptr;
-    const Point* point = nullptr;
-    for (const Parent& p : parents) {
-        if (p.object->type() == 1 && !p.markedNormal) {
-            const auto* vector = static_cast<const Vector*>(p.object);
-            if (!a)
-                a = vector;
-            else if (!b)
-                b = vector;
-        } else if (p.object->type() == 0 && !point) {
-            point = static_cast<const Point*>(p.object);
-        }
-    }
-    if (!a || !b || !point)
-        return nullptr;
-    auto result = std::make_unique<surface>();
-    result->setPlane(*a, *b, *point);
-    if (!result->isValid())
-        return nullptr;
-    return result;
-}
-
-LineResult readLine(ObjectStore& store, const std::string& text) {
-    const std::vector<std::string> f = splitFields(text, "$$");
-    const std::size_t n = f.size();
-    if (n == 0)
-        return LineResult::Stop;
-    const long long kind = leadingInteger(f[0]);
-    if (kind < 0 || kind > 3)
-        return LineResult::Fail;
-    if (n < 2)
-        return LineResult::Stop;
-    const long long visible = leadingInteger(f[1]);
-    if (visible != 0 && visible != 1)
-        return LineResult::Fail;
-    if (n < 4)
-        return LineResult::Stop;
-    const bool hasCoordinates = kind <= 1;
-    if (hasCoordinates && n < 7)
-        return LineResult::Stop;
-    // Index of the first parent field; the count stands just before it.
-    const std::size_t first = hasCoordinates ? 7 : 4;
-    const long long count = leadingInteger(f[first - 1]);
-    if (n <= first)
-        return LineResult::Stop;
-    if (count < 0 || count > static_cast<long long>(n - first))
-        return LineResult::Fail;
-
-    std::vector<Parent> parents;
-    for (std::size_t i = first; i < first + static_cast<std::size_t>(count); ++i) {
-        const std::string& field = f[i];
-        if (field.empty())
-            return LineResult::Fail;
-        SpaceObject* parent = store.find(field.substr(0, field.size() - 1));
-        if (!parent)
-            return LineResult::Fail;
-        parents.push_back({parent, field.back() == 'n'});
-    }
-
-    std::unique_ptr<SpaceObject> object;
-    if (hasCoordinates)
-        object = buildPointOrVector(kind, f);
-    else if (kind == 2)
-        object = buildLine(parents);
-    else
-        object = buildPlane(parents);
-    if (!object)
-        return LineResult::Fail;
-    object->visible = visible == 1;
-    object->name = f[2];
-    for (const Parent& p : parents)
-        object->parents.push_back(p.object);
-    // The store refuses a name it already holds: a repeated name fails the read.
-    return store.insert(static_cast<int>(kind), std::move(object)) ? LineResult::Stored
-                                                                   : LineResult::Fail;
-}
-
-} // namespace
-
-bool readSession(ObjectStore& store, const std::string& path) {
-    LineReader reader(maxLineLength);
-    if (!reader.open(path))
-        return false;
+FileStatus readInto(ObjectStore& store, const std::string& path) {
+    LineReader lines(maxLineLength);
+    if (!lines.open(path))
+        return openProblem(path);
     const CNumericLocale cLocale;
-    store.clear();
+    Reader reader(store);
+    bool anyRecord = false;
     std::string text;
-    for (;;) {
-        switch (reader.next(text)) {
+    for (std::size_t number = 1;; ++number) {
+        switch (lines.next(text)) {
         case LineReader::Status::End:
-            return true;
+            return {};
         case LineReader::Status::Error:
-            return false;
+            return systemProblem(errno);
+        case LineReader::Status::TooLong:
+            return anyRecord ? fileProblem(FileProblem::LineTooLong, number)
+                             : fileProblem(FileProblem::NotASession);
         case LineReader::Status::Line:
             break;
         }
         // Files saved on Windows end their lines with "\r\n".
         if (!text.empty() && text.back() == '\r')
             text.pop_back();
-        switch (readLine(store, text)) {
-        case LineResult::Stored:
-            break;
-        case LineResult::Stop:
-            return true;
-        case LineResult::Fail:
-            return false;
+        if (text.find_first_not_of(" \t") == std::string::npos)
+            continue;
+        FileStatus status = reader.readLine(text, number);
+        if (!status) {
+            // A first line that has no separator at all is not a session record gone wrong.
+            if (!anyRecord && text.find("$$") == std::string::npos)
+                return fileProblem(FileProblem::NotASession);
+            return status;
         }
+        anyRecord = true;
     }
+}
+
+} // namespace
+
+FileStatus readSession(ObjectStore& store, const std::string& path) {
+    ObjectStore loaded;
+    try {
+        if (const FileStatus status = readInto(loaded, path); !status)
+            return status;
+    } catch (const std::bad_alloc&) {
+        return fileProblem(FileProblem::TooLarge);
+    }
+    store.swap(loaded);
+    return {};
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "geometry/objectstore.h"
+#include "session/filestatus.h"
 
 #include <string>
 
-// Clears the store and rebuilds it from a session file; lines and planes are rebuilt
-// from their parents. A blank or truncated line ends the reading (true) and keeps what
-// came before. False when the file cannot be opened (store untouched) or a line is
-// invalid: bad kind or flag, bad parent count, unknown parent, repeated name, a
-// coordinate that is not finite, a line or plane that cannot be rebuilt, or a line
-// longer than a megabyte. The objects read before the failing line stay.
-bool readSession(ObjectStore& store, const std::string& path);
+// Reads a session file into the store, replacing what it held, or leaves the store as it
+// was and says why not: the line and the reason (not a session file, a truncated or broken
+// record, an unknown parent, a repeated name, a coordinate that is not a number, a line or
+// plane its parents do not define, too large for memory). Blank lines are skipped. Lines
+// and planes are rebuilt the way they were built; names that are not UTF-8 are read as
+// Windows-1250.
+FileStatus readSession(ObjectStore& store, const std::string& path);

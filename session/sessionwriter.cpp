@@ -1,13 +1,17 @@
 #include "session/sessionwriter.h"
 
-#include "geometry/numberformat.h"
 #include "geometry/numeric.h"
 #include "geometry/surface.h"
 #include "session/atomicwrite.h"
 #include "session/cnumericlocale.h"
+#include "session/filenumber.h"
 
 #include <algorithm>
 #include <cmath>
+#include <new>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -42,20 +46,24 @@ bool parallel(const vector4D& a, const vector4D& b) {
     return std::sqrt(cx * cx + cy * cy + cz * cz) < geom::tolerance;
 }
 
-// 'n' tells the reader to pass over a plane's normal when it picks the spanning vectors.
-// Any vector along the normal is marked, so a normal that flipped or was scaled on an
-// earlier load is still recognised.
-char marker(const SpaceObject& object, const SpaceObject& parent) {
+// 'n' tells the reader which vector parents of a plane stand for its normal. A plane read
+// from a file keeps the marks it was read with; for one built here, every vector along the
+// normal is marked.
+char marker(const SpaceObject& object, std::size_t index) {
+    const SpaceObject& parent = *object.parents[index];
     if (object.type() != 3 || parent.type() != 1)
         return '-';
     const auto& plane = static_cast<const surface&>(object);
+    if (plane.normalMarks.size() == plane.parents.size())
+        return plane.normalMarks[index] ? 'n' : '-';
     const auto& vector = static_cast<const Point&>(parent);
     return parallel(vector.coordinates, plane.normal.coordinates) ? 'n' : '-';
 }
 
-bool appendLine(std::string& out, int kind, const SpaceObject& object) {
+FileStatus appendLine(std::string& out, const SpaceObject& object) {
     if (!storableName(object.name))
-        return false;
+        return fileProblem(FileProblem::UnstorableName, 0, object.name);
+    const int kind = object.type();
     out += separator;
     out += std::to_string(kind);
     out += separator;
@@ -66,35 +74,85 @@ bool appendLine(std::string& out, int kind, const SpaceObject& object) {
     if (kind <= 1) {
         const vector4D& c = static_cast<const Point&>(object).coordinates;
         if (!c.isFinite())
-            return false;
+            return fileProblem(FileProblem::NotFinite, 0, object.name);
         for (double value : {c.x(), c.y(), c.z()}) {
-            out += formatNumber(value);
+            out += fileNumber(value);
             out += separator;
         }
     }
     out += std::to_string(object.parents.size());
     out += separator;
-    for (const SpaceObject* parent : object.parents) {
-        out += parent->name;
-        out += marker(object, *parent);
+    for (std::size_t i = 0; i < object.parents.size(); ++i) {
+        out += object.parents[i]->name;
+        out += marker(object, i);
         out += separator;
     }
     out += '\n';
-    return true;
+    return {};
+}
+
+// Kind by kind in name order, except that an object whose parents would come later
+// (a line built on a line of a later name, say) waits until the last of them is written.
+std::vector<const SpaceObject*> writingOrder(const ObjectStore& store) {
+    std::vector<const SpaceObject*> order;
+    std::unordered_set<const SpaceObject*> written;
+    std::unordered_map<const SpaceObject*, std::vector<const SpaceObject*>> waiting;
+    std::unordered_map<const SpaceObject*, std::size_t> checked; // parents known written
+    std::vector<const SpaceObject*> ready;
+    for (int kind = 0; kind <= 3; ++kind)
+        for (const auto& entry : store.objects(kind)) {
+            ready.push_back(entry.second.get());
+            while (!ready.empty()) {
+                const SpaceObject* object = ready.back();
+                ready.pop_back();
+                std::size_t& next = checked[object];
+                while (next < object->parents.size() && written.count(object->parents[next]))
+                    ++next;
+                if (next < object->parents.size()) {
+                    waiting[object->parents[next]].push_back(object);
+                    continue;
+                }
+                order.push_back(object);
+                written.insert(object);
+                auto released = waiting.find(object);
+                if (released == waiting.end())
+                    continue;
+                // In reverse, so that the earliest waiting object comes out first.
+                ready.insert(ready.end(), released->second.rbegin(), released->second.rend());
+                waiting.erase(released);
+            }
+        }
+    return order;
+}
+
+FileStatus sessionText(const ObjectStore& store, std::string& content) {
+    const std::vector<const SpaceObject*> order = writingOrder(store);
+    std::size_t total = 0;
+    for (int kind = 0; kind <= 3; ++kind)
+        total += store.objects(kind).size();
+    // A parent outside the store would hold its children back for good: never drop them.
+    if (order.size() != total)
+        for (int kind = 0; kind <= 3; ++kind)
+            for (const auto& entry : store.objects(kind))
+                if (std::find(order.begin(), order.end(), entry.second.get()) == order.end())
+                    return fileProblem(FileProblem::UnknownParent, 0, entry.first);
+    content.reserve(64 * total);
+    const CNumericLocale cLocale;
+    for (const SpaceObject* object : order)
+        if (const FileStatus status = appendLine(content, *object); !status)
+            return status;
+    return {};
 }
 
 } // namespace
 
-bool writeSession(const ObjectStore& store, const std::string& path) {
+FileStatus writeSession(const ObjectStore& store, const std::string& path) {
     std::string content;
-    content.reserve(64 * static_cast<std::size_t>(store.count(0) + store.count(1) + store.count(2) +
-                                                  store.count(3)));
-    {
-        const CNumericLocale cLocale;
-        for (int kind = 0; kind <= 3; ++kind)
-            for (const auto& entry : store.objects(kind))
-                if (!appendLine(content, kind, *entry.second))
-                    return false;
+    try {
+        if (const FileStatus status = sessionText(store, content); !status)
+            return status;
+    } catch (const std::bad_alloc&) {
+        return fileProblem(FileProblem::TooLarge);
     }
     return writeFileAtomically(path, content);
 }

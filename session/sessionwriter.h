@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/objectstore.h"
+#include "session/filestatus.h"
 
 #include <string>
 
@@ -8,4 +9,4 @@
 // kind in name order. The previous file is replaced only when the whole session was
 // written; false leaves it untouched. Refused (false) for a store holding a coordinate
 // that is not finite or a name the format cannot carry ("$$", a line break, a final '$').
-bool writeSession(const ObjectStore& store, const std::string& path);
+FileStatus writeSession(const ObjectStore& store, const std::string& path);

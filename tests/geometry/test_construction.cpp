@@ -42,19 +42,21 @@ QStringList states(const ObjectStore& store) {
 }
 
 // Points A = A2 = origin, B and C on the axes, D and E on one line through A, R off the
-// grid; vectors V, W across, X and T along V, Z zero, and normals G, H, I, J; lines M (the
-// z axis), L1, L2 and O (zero direction); planes S1 (x = 0), S2 (y = 0), S3 parallel to S2,
-// S4 (x = 2), S5 equal to S1; and objects under the first companion names of a plane S and
-// a line L.
+// grid, K and K2 at the ends of the double range; vectors V, W across, X and T along V, Z
+// zero, normals G, H, I, J, and Y huge; lines M (the z axis), L1, L2, O (zero direction)
+// and LH (huge direction); planes S1 (x = 0), S2 (y = 0), S3 parallel to S2, S4 (x = 2),
+// S5 equal to S1, SH (x + y + z = 0); and objects under the first companion names of a
+// plane S and a line L.
 void fillOperands(ObjectStore& store) {
-    fileAll(store, {"A P 0 0 0",       "A2 P 0 0 0",       "B P 2 0 0",        "C P 0 2 0",
-                    "D P 1 2 3",       "E P 2 4 6",        "R P 0.1 0.2 0.3",  "V V 1 0 0",
-                    "W V 0 1 0",       "X V 2 0 0",        "T V 2 0 0",        "Z V 0 0 0",
-                    "G V 2 4 6",       "H V 1 1 1",        "I V 0 0 -2",       "J V 1 1 -1",
-                    "M L 0 0 0 0 0 1", "L1 L 0 0 0 1 1 1", "L2 L 1 1 1 1 0 0", "O L 0 0 0 0 0 0",
-                    "S1 S 1 0 0 0",    "S2 S 0 1 0 0",     "S3 S 0 2 0 4",     "S4 S 1 0 0 -2",
-                    "S5 S -3 0 0 0",   "u_S V 7 7 7",      "u_S2 V 8 8 8",     "v_S P 9 9 9",
-                    "L_sv V 5 5 5"});
+    fileAll(store, QString("A P 0 0 0;A2 P 0 0 0;B P 2 0 0;C P 0 2 0;D P 1 2 3;E P 2 4 6;"
+                           "R P 0.1 0.2 0.3;K P 1e308 0 0;K2 P -1e308 0 0;"
+                           "V V 1 0 0;W V 0 1 0;X V 2 0 0;T V 2 0 0;Z V 0 0 0;G V 2 4 6;"
+                           "H V 1 1 1;I V 0 0 -2;J V 1 1 -1;Y V 1e200 1e200 1e200;"
+                           "M L 0 0 0 0 0 1;L1 L 0 0 0 1 1 1;L2 L 1 1 1 1 0 0;O L 0 0 0 0 0 0;"
+                           "LH L 1 2 3 1e308 1e308 1e308;"
+                           "S1 S 1 0 0 0;S2 S 0 1 0 0;S3 S 0 2 0 4;S4 S 1 0 0 -2;S5 S -3 0 0 0;"
+                           "SH S 1 1 1 0;u_S V 7 7 7;u_S2 V 8 8 8;v_S P 9 9 9;L_sv V 5 5 5")
+                       .split(';'));
 }
 
 // call: the operation, then its operands or coordinates.
@@ -162,7 +164,17 @@ private slots:
         no("equation with a point", "equation A 1", kinds);
         no("equation with a zero vector", "equation Z 1", degenerate);
         no("equation with an infinite constant", "equation T inf", degenerate);
-        no("empty intersection", "intersection S2 S3", degenerate);
+        no("empty intersection", "intersection S2 S3", Refusal::NoCommonPoint);
+        no("skew lines", "intersection M L2", Refusal::NoCommonPoint);
+        // Values beyond the double range are refused rather than filed as infinities or
+        // as a point computed from them.
+        const Refusal large = Refusal::TooLarge;
+        no("vector between far points", "vectorFrom K2 K", large);
+        no("line through far points", "line K K2", large);
+        no("plane through far points", "three A K K2", large);
+        no("plane with a huge normal", "pointNormal D Y", large);
+        no("equation with a huge normal", "equation Y 1", large);
+        no("intersection beyond the range", "intersection LH SH", large);
         no("intersection of a point and a line", "intersection A M", kinds);
         no("intersection with a zero-direction line", "intersection O S1", degenerate);
     }

@@ -150,13 +150,17 @@ private slots:
             QTest::newRow(tag) << form << c << text;
         };
         row("line", "line", {1, 0, -2, 0, 3, -1}, "{x= 1; y= +3k; z= -2 -1k; }");
-        row("line, negative zeros left out", "line", {-0.0, 2, 0, -0.0, 0, -0.0}, "{y= 2; }");
+        row("line, zero axes as 0, negative zeros too", "line", {-0.0, 2, 0, -0.0, 0, -0.0},
+            "{x= 0; y= 2; z= 0; }");
         row("line, fractions", "line", {0.5, 1.0 / 3, 0, -0.25, 0, 2},
             "{x= 0.5 -0.25k; y= 0.333333; z= +2k; }");
         row("line, exponents", "line", {1e6, -1.5e-5, 0, 0, 1234567, 0},
-            "{x= 1e+006; y= -1.5e-005 +1.23457e+006k; }");
+            "{x= 1e+006; y= -1.5e-005 +1.23457e+006k; z= 0; }");
         row("parametric: v is k, u is l", "parametric", {2, 0, -3, -1, 1, 0, -1, -1, 0},
             "{x= 2 -1k -1l; y= -1k +1l; z= -3; }");
+        row("parametric, zero axis as 0", "parametric", {0, 0, 0, -1, 1, 0, -1, -1, 0},
+            "{x= -1k -1l; y= -1k +1l; z= 0; }");
+        row("line, all zero", "line", {0, 0, 0, 0, 0, 0}, "{}");
         row("general", "general", {1, 2, -3, 4}, "1x +2y -3z +4 = 0");
         row("general, x only, two spaces", "general", {2, 0, 0, 0}, "2x  = 0");
         row("general, negative x", "general", {-1.5, 0, 0, 2}, "-1.5x +2 = 0");

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+Q_DECLARE_METATYPE(Refusal)
+
 namespace {
 
 constexpr double degrees = 57.29577951308232;
@@ -98,6 +100,11 @@ private slots:
         row("planes, fractions", "S 0.3 -1.7 2.9 0.45", "S 1.25 0.5 -0.75 2.2", 2, any, 0);
         row("planes at 45", "S 1 0 0 0", "S 1 1 0 3", 2, 45, 0);
         row("opposite normals of other lengths", "S 0 0 2 0", "S 0 0 -1 3", -2, 180, 3);
+        // Each plane's point lies at another distance from the other plane in the last bits.
+        row("parallel normals of other length and sense", "S -1.6 -1.1 2.9 -1.15",
+            "S 0.48 0.33 -0.87 -1.42", -2, 180, (1.15 + 1.42 / 0.3) / std::sqrt(12.18));
+        row("planes nearly parallel", "S 0 0 1 0", "S 1e-5 0 1 -1000.5", -2, any, any);
+        row("lines nearly parallel", "L 0 0 0 1 0 0", "L 0 0 1000.5 1 0 1e-6", -2, 0, any);
         row("opposite normals, same plane", "S 1 1 0 0", "S -2 -2 0 0", 3, 180, 0);
 
         row("equal points within the tolerance", "P 1 2 3", "P 1.00005 2 3", 7, 400, 0, {1});
@@ -133,6 +140,9 @@ private slots:
         QFETCH(Coords, expected);
         ObjectStore store;
         fileAll(store, {"A " + a, "B " + b});
+        // The order of the operands changes no bit of a measure.
+        COMPARE_EXACT(angleBetween(store, "B", "A"), angleBetween(store, "A", "B"));
+        COMPARE_EXACT(distanceBetween(store, "B", "A"), distanceBetween(store, "A", "B"));
         for (const auto& [first, second] : {std::pair{"A", "B"}, std::pair{"B", "A"}}) {
             compareMeasure(angleBetween(store, first, second), angle);
             compareMeasure(distanceBetween(store, first, second), distance);
@@ -165,6 +175,66 @@ private slots:
         if (kind != -2)
             for (const vector4D& x : samples(store.find("N")))
                 QVERIFY(within(store.find("A"), x) && within(store.find("B"), x));
+    }
+
+    // Results and intermediate values beyond the range of a double: the queries named in
+    // "refusing" give no result and say so; the others still answer.
+    void tooLarge_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QStringList>("refusing");
+        const auto row = [](const char* tag, const char* a, const char* b,
+                            const QStringList& refusing) {
+            QTest::newRow(tag) << QString(a) << QString(b) << refusing;
+        };
+        // n . d overflows: t would come out 0 and the line's own point would be the answer.
+        row("line along a huge direction and a plane", "L 1 2 3 1e308 1e308 1e308", "S 1 1 1 0",
+            {"intersect"});
+        row("lines that meet beyond the range", "L 0 0 0 1 0 0", "L 0 1e306 0 1 -1e-3 0",
+            {"intersect"});
+        row("planes that meet beyond the range", "S 0 1 0 -1e308", "S 0 5000 1 0", {"intersect"});
+        row("points too far apart", "P 1e308 0 0", "P -1e308 0 0", {"distance"});
+        row("planes too far apart", "S 1 0 0 -1e308", "S 1 0 0 1e308", {"distance"});
+        row("huge directions still have an angle", "L 0 0 0 1e308 1e308 1e308",
+            "L 1 0 0 -1e308 1e308 -1e308", {});
+    }
+
+    void tooLarge() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QStringList, refusing);
+        ObjectStore store;
+        fileAll(store, {"A " + a, "B " + b});
+        QCOMPARE(store.count(P) + store.count(L) + store.count(S), 2);
+        const auto expected = [&refusing](const char* query) {
+            return refusing.contains(query) ? Refusal::TooLarge : Refusal::None;
+        };
+        for (const auto& [first, second] : {std::pair{"A", "B"}, std::pair{"B", "A"}}) {
+            Refusal why = Refusal::WrongKinds;
+            const IntersectionResult r = intersect(store, first, second, &why);
+            QCOMPARE(why, expected("intersect"));
+            QCOMPARE(r.head.kind == intersection::errorKind, why != Refusal::None);
+            if (r.head.kind == P)
+                QVERIFY(std::isfinite(r.head.x) && std::isfinite(r.head.y) &&
+                        std::isfinite(r.head.z));
+            why = Refusal::WrongKinds;
+            const double distance = distanceBetween(store, first, second, &why);
+            QCOMPARE(why, expected("distance"));
+            QCOMPARE(distance == noResult, why != Refusal::None);
+            QVERIFY(std::isfinite(distance));
+            if (store.find(first)->type() == P)
+                continue;
+            why = Refusal::WrongKinds;
+            QVERIFY(std::isfinite(angleBetween(store, first, second, &why)));
+            QCOMPARE(why, Refusal::None);
+        }
+        if (store.count(P) > 0)
+            return;
+        const bool empty = intersect(store, "A", "B").head.kind == intersection::emptyKind;
+        Refusal why = Refusal::None;
+        const bool filed = createIntersection(store, "A", "B", "N", &why);
+        QCOMPARE(why, empty ? Refusal::NoCommonPoint : expected("intersect"));
+        QCOMPARE(filed, why == Refusal::None);
     }
 
     void wrongKindsGiveNoObject() {

@@ -1,128 +1,119 @@
 #include "gui/settings.h"
+#include "session/sessiontesthelpers.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+
+#include <csignal>
+#include <sys/resource.h>
 
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void place_data();
-    void place();
-    void read_data();
-    void read();
-    void installedProgram_data();
-    void installedProgram();
-};
+    void place_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("fallback");
+        QTest::addColumn<QString>("used"); // empty: nowhere
+        QTest::addColumn<int>("limit");    // a file size limit that stands in for a full disk
+        const auto row = [](const char* tag, const char* folder, const char* fallback,
+                            const char* used, int limit = 0) {
+            QTest::newRow(tag) << folder << fallback << used << limit;
+        };
+        // Nothing can be created below a plain file, not even by the superuser.
+        row("own folder", "program", "config", "program");
+        row("own folder not writable", "plain/program", "config/stereon", "config/stereon");
+        row("nowhere", "plain/program", "plain/config", "");
+        row("full disk", "program", "config", "program", 3);
+    }
 
-static QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+    // On the first start the file is made with the system's language and the flag on. A
+    // write that fails halfway leaves no file, whole or not, and nothing beside it.
+    void place() {
+        QFETCH(QString, folder);
+        QFETCH(QString, fallback);
+        QFETCH(QString, used);
+        QFETCH(int, limit);
+        QTemporaryDir dir;
+        QVERIFY(writeBytes(dir.filePath("plain"), "") && QDir().mkpath(dir.filePath("program")));
+        Settings settings(dir.filePath(folder), dir.filePath(fallback));
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        const rlimit capped{limit ? rlim_t(limit) : unlimited.rlim_cur, unlimited.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
+        setrlimit(RLIMIT_FSIZE, &capped);
+        settings.read(QLocale(QLocale::German, QLocale::Germany));
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        QCOMPARE(settings.filePath(),
+                 used.isEmpty() ? QString() : dir.filePath(used + "/settings.cfg"));
+        QCOMPARE(settings.language, used.isEmpty() ? QString() : "de");
+        if (!used.isEmpty()) {
+            QCOMPARE(QDir(dir.filePath(used)).entryList(QDir::Files | QDir::Hidden),
+                     limit ? QStringList() : QStringList{"settings.cfg"});
+            QCOMPARE(readBytes(settings.filePath()), QByteArray(limit ? "" : "de\n1\n"));
+        }
+        settings.write(); // without a file, a no-op
+    }
 
-void TestSettings::place_data() {
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("fallback");
-    QTest::addColumn<QString>("used"); // empty: nowhere
-    auto row = [](const char* tag, const char* folder, const char* fallback, const char* used) {
-        QTest::newRow(tag) << folder << fallback << used;
-    };
-    // Nothing can be created below a plain file, not even by the superuser.
-    row("own folder", "program", "config", "program");
-    row("own folder not writable", "plain/program", "config/stereon", "config/stereon");
-    row("nowhere", "plain/program", "plain/config", "");
-}
+    void read_data() {
+        QTest::addColumn<QByteArray>("file"); // the language is its first two characters
+        QTest::addColumn<bool>("loadLast");
+        QTest::addColumn<QString>("lastSession");
+        // The flag is the first character of line 2, whatever follows it.
+        QTest::newRow("load, path starting with digits")
+            << QByteArray("en\n1123/2024.zdr\n") << true << "123/2024.zdr";
+        QTest::newRow("do not load, non-ascii path starting with 0")
+            << QByteArray("cs\n007/jiří/úhly.zdr\n") << false
+            << QString::fromUtf8("07/jiří/úhly.zdr");
+        QTest::newRow("language only") << QByteArray("sk\n") << false << QString();
+    }
 
-// On the first start the file is made with the system's language and the flag on.
-void TestSettings::place() {
-    QFETCH(QString, folder);
-    QFETCH(QString, fallback);
-    QFETCH(QString, used);
-    QTemporaryDir dir;
-    QFile plain(dir.filePath("plain"));
-    QVERIFY(plain.open(QIODevice::WriteOnly) && QDir().mkpath(dir.filePath("program")));
-    plain.close();
-    Settings settings(dir.filePath(folder), dir.filePath(fallback));
-    settings.read(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(settings.filePath(),
-             used.isEmpty() ? QString() : dir.filePath(used + "/settings.cfg"));
-    QCOMPARE(settings.language, used.isEmpty() ? QString() : "de");
-    if (!used.isEmpty())
-        QCOMPARE(contents(settings.filePath()), QByteArray("de\n1\n"));
-    settings.write(); // without a file, a no-op
-}
-
-void TestSettings::read_data() {
-    QTest::addColumn<QByteArray>("file"); // the language is its first two characters
-    QTest::addColumn<bool>("loadLast");
-    QTest::addColumn<QString>("lastSession");
-    // The flag is the first character of line 2, whatever follows it.
-    QTest::newRow("load, path starting with digits")
-        << QByteArray("en\n1123/2024.zdr\n") << true << "123/2024.zdr";
-    QTest::newRow("do not load, path starting with 0")
-        << QByteArray("sk\n007/a.zdr\n") << false << "07/a.zdr";
-    QTest::newRow("non-ascii path") << QByteArray("cs\n1/home/jiří/úhly.zdr\n") << true
-                                    << QString::fromUtf8("/home/jiří/úhly.zdr");
-    QTest::newRow("language only") << QByteArray("sk\n") << false << QString();
-}
-
-// Reading a file and writing it back gives the same settings.
-void TestSettings::read() {
-    QFETCH(QByteArray, file);
-    QFETCH(bool, loadLast);
-    QFETCH(QString, lastSession);
-    QTemporaryDir dir;
-    QFile written(dir.filePath("settings.cfg"));
-    QVERIFY(written.open(QIODevice::WriteOnly) && written.write(file) == file.size());
-    written.close();
-    for (int pass = 0; pass < 2; ++pass) {
+    // Read and written back, a file stays as it was; one without a flag gets it, off.
+    void read() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, loadLast);
+        QFETCH(QString, lastSession);
+        QTemporaryDir dir;
+        QVERIFY(writeBytes(dir.filePath("settings.cfg"), file));
         Settings settings(dir.path(), dir.path());
         settings.read(QLocale::c());
         QCOMPARE(settings.language, QString(file.left(2)));
         QCOMPARE(settings.loadLastSession, loadLast);
         QCOMPARE(settings.lastSession, lastSession);
         settings.write();
+        QCOMPARE(readBytes(dir.filePath("settings.cfg")),
+                 file.count('\n') == 2 ? file : file + "0\n");
     }
-    if (file.count('\n') == 2)
-        QCOMPARE(contents(written.fileName()), file);
-}
 
-void TestSettings::installedProgram_data() {
-    QTest::addColumn<QString>("bin"); // empty: a folder of its own
-    QTest::newRow("own folder") << QString();
-    QTest::newRow("/usr/bin") << "/usr/bin";
-    if (QStringLiteral(STEREON_INSTALL_BINDIR) != "/usr/bin")
-        QTest::newRow("install bindir") << STEREON_INSTALL_BINDIR;
-}
+    void installedProgram_data() {
+        QTest::addColumn<QString>("bin");
+        QTest::newRow("/usr/bin") << "/usr/bin";
+        if (QStringLiteral(STEREON_INSTALL_BINDIR) != "/usr/bin")
+            QTest::newRow("install bindir") << STEREON_INSTALL_BINDIR;
+    }
 
-// A copy of this program, asked where its settings go (see main). Installed, it is shown at
-// the bin folder in a mount namespace of its own, so the real folder is left alone.
-void TestSettings::installedProgram() {
-    QFETCH(QString, bin);
-    QTemporaryDir dir;
-    QVERIFY(QDir().mkpath(dir.filePath("bin")));
-    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), dir.filePath("bin/probe")));
-    QProcess probe;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-    probe.setProcessEnvironment(environment);
-    if (bin.isEmpty())
-        probe.start(dir.filePath("bin/probe"), {"--settings-path"});
-    else
+    // An installed program keeps its settings per user, not in its bin folder (a program
+    // beside its own settings is the e2e test's). A copy of this one is shown at bin in a
+    // mount namespace of its own, so the real folder is left alone, and says where its
+    // settings go (see main).
+    void installedProgram() {
+        QFETCH(QString, bin);
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath("bin")));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), dir.filePath("bin/probe")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        QProcess probe;
         probe.start("unshare", {"--mount", "--propagation", "private", "sh", "-c",
                                 "mount --bind \"$0\" \"$1\" && exec \"$1/probe\" --settings-path",
                                 dir.filePath("bin"), bin});
-    const bool finished = probe.waitForFinished();
-    if (!bin.isEmpty() && (!finished || probe.exitCode() != 0))
-        QSKIP(qPrintable("no mount namespace here: " + probe.readAllStandardError()));
-    QVERIFY(finished);
-    QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()),
-             dir.filePath(bin.isEmpty() ? "bin/settings.cfg" : "config/probe/settings.cfg"));
-}
+        if (!probe.waitForFinished() || probe.exitCode() != 0)
+            QSKIP(qPrintable("no mount namespace here: " + probe.readAllStandardError()));
+        QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()),
+                 dir.filePath("config/probe/settings.cfg"));
+    }
+};
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "geometry/construction.h"
 #include "gui/stereongui.h"
+#include "support/objectscript.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,26 +26,11 @@ struct WindowFixture {
     }
     QString path(const QString& name) const { return dir.filePath(name); }
 
-    // Files the objects of a script of ";"-separated commands "kind name operands" in the
-    // window's store, then rebuilds the list. P and V take coordinates, L two operands, S
-    // three (points, or two vectors and a point), N a point and a normal, E a normal and d.
-    // False on a refusal. The store is passed in: only the test classes may reach it.
+    // Files the objects of a script (see buildObjects) in the window's store, then rebuilds
+    // the list. The store is passed in: only the test classes may reach it.
     bool build(ObjectStore& store, const QString& script) {
-        for (const QString& command : script.split(';')) {
-            const QStringList w = command.split(' ', Qt::SkipEmptyParts);
-            const auto s = [&w](int i) { return w.value(i).toStdString(); };
-            const auto n = [&w](int i) { return w.value(i).toDouble(); };
-            const QString kind = w.value(0);
-            const bool filed = kind == "P"   ? createPoint(store, n(2), n(3), n(4), s(1))
-                               : kind == "V" ? createVector(store, n(2), n(3), n(4), s(1))
-                               : kind == "L" ? createLine(store, s(2), s(3), s(1))
-                               : kind == "S" ? createSurfaceFromThree(store, s(2), s(3), s(4), s(1))
-                               : kind == "N"
-                                   ? createSurfaceFromPointAndNormal(store, s(2), s(3), s(1))
-                                   : createSurfaceFromEquation(store, s(2), n(3), s(1));
-            if (!filed)
-                return false;
-        }
+        if (!buildObjects(store, script))
+            return false;
         window->rebuildList();
         return true;
     }

@@ -51,5 +51,5 @@ inline bool load(ObjectStore& store, const QByteArray& text) {
     const QString file = dir.filePath("s.zdr");
     if (!writeBytes(file, text))
         qFatal("cannot write the test file");
-    return readSession(store, file.toStdString());
+    return readSession(store, file.toStdString()).ok();
 }

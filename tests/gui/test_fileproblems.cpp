@@ -1,0 +1,95 @@
+// The reason a save or load failed, as the window tells it: the file and the reason in the
+// user's language, below the box's own text.
+#include "session/sessiontesthelpers.h"
+#include "windowfixture.h"
+
+#include "gui/fileproblemtext.h"
+#include "session/sessionlock.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+class TestFileProblems : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
+
+    void boxes_data() {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("seen"); // %1: the file's path
+        const auto row = [](const char* tag, const char* lang, const char* file, const char* seen) {
+            QTest::newRow(tag) << QString(lang) << QString(file) << QString::fromUtf8(seen);
+        };
+        // Another writer holds the session all along: the window gives up after its wait.
+        row("save: locked", "en", "locked.zdr",
+            "Save Error: Failed to save the file | %1: another program is saving this session; "
+            "try again");
+        row("save in Czech: read-only", "cs", "readonly.zdr",
+            "Chyba při ukládání: Nepodařilo se uložit soubor | %1: soubor je jen pro čtení");
+        row("load in Slovak: unknown parent", "sk", "orphan.zdr",
+            "Chyba pri načítaní: Nepodarilo sa načítať súbor | %1: riadok 2: neznámy nadradený "
+            "objekt \"w\"");
+    }
+
+    // The box keeps its title and text and adds the file and the reason; the file stays as
+    // it was. The save dialog is answered with the file, each box noted and closed. In
+    // English every reason is what stereon-cli says; in Czech and Slovak every reason is
+    // translated, with the line and the name in their places.
+    void boxes() {
+        QFETCH(QString, lang);
+        QFETCH(QString, file);
+        QFETCH(QString, seen);
+        WindowFixture f(lang.toUtf8() + "\n0\n");
+        const QString path = f.path(file);
+        const QByteArray old = "$$0$$1$$A$$1$$2$$3$$0$$\n$$2$$1$$L$$2$$A-$$w-$$\n";
+        QVERIFY(writeBytes(path, old));
+        if (file == "readonly.zdr")
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        SessionLock other;
+        if (file == "locked.zdr")
+            QVERIFY(other.acquire(QFile::encodeName(path).toStdString()));
+        QStringList shown;
+        QTimer answers;
+        connect(&answers, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                // QFileDialog's own accept() would ask before replacing a file.
+                files->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+                files->QDialog::accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                shown << box->windowTitle() + ": " + box->text() + " | " + box->informativeText();
+                box->close();
+            }
+        });
+        answers.start(10);
+        if (file == "orphan.zdr")
+            f.window->loadFile(path);
+        else
+            QVERIFY(!f.window->saveFile());
+        QCOMPARE(shown, QStringList{seen.arg(path)});
+        QCOMPARE(readBytes(path), old);
+        const QString name = QString::fromUtf8("\"B\xc4\x8d\"");
+        for (int p = int(FileProblem::System); p <= int(FileProblem::NotFinite); ++p) {
+            for (std::size_t line : {0, 12}) {
+                FileStatus status = fileProblem(FileProblem(p), line, "B\xc4\x8d");
+                status.error = EACCES;
+                const QString english = "f.zdr: " + QString::fromUtf8(describeProblem(status));
+                const QString text = fileProblemText("f.zdr", status);
+                if (lang == "en" || (status.problem == FileProblem::System && line == 0)) {
+                    QCOMPARE(text, english);
+                    continue;
+                }
+                QVERIFY2(text != english && text.startsWith("f.zdr: ") && !text.contains('%'),
+                         qPrintable(text));
+                QCOMPARE(text.contains("12"), line > 0);
+                QCOMPARE(text.contains(name), english.contains(name));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestFileProblems)
+#include "test_fileproblems.moc"

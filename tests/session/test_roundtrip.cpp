@@ -1,0 +1,282 @@
+// Whatever Stereon writes, it reads back to the same session: seeded random sessions built
+// with every construction are printed in full (every object, and every intersection, angle
+// and distance of every pair), saved, loaded and printed again.
+#include "sessiontesthelpers.h"
+#include "support/objectscript.h"
+
+#include "geometry/description.h"
+#include "geometry/intersection.h"
+#include "geometry/measure.h"
+#include "geometry/numberformat.h"
+#include "geometry/truedistance.h"
+#include "session/filenumber.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+
+namespace {
+
+QString number(double value) {
+    return QString::number(value, 'g', 17);
+}
+
+// A seeded random session: every construction on operands picked at random (refusals are
+// skipped), with typed numbers, decimals, and the small and large ends of the fields.
+void buildRandomSession(ObjectStore& store, unsigned seed, int steps) {
+    std::mt19937 random(seed);
+    const auto pick = [&random](int n) {
+        return std::uniform_int_distribution<int>(0, n - 1)(random);
+    };
+    const auto coordinate = [&]() -> double {
+        switch (pick(5)) {
+        case 0:
+            return pick(7) - 3;
+        case 1:
+            return (pick(2001) - 1000) / 100.0;
+        case 2:
+            return (pick(201) - 100) / 1000.0;
+        case 3:
+            return (pick(2) ? 1 : -1) * std::pow(10.0, pick(13) - 3) * (1 + pick(9));
+        default:
+            return std::uniform_real_distribution<double>(-50, 50)(random);
+        }
+    };
+    const auto numbers = [&](int n) {
+        QString text;
+        for (int i = 0; i < n; ++i)
+            text += " " + QString::number(coordinate(), 'g', 17);
+        return text;
+    };
+    const auto any = [&](int kind) {
+        const ObjectStore::Map& map = store.objects(kind);
+        if (map.empty())
+            return QString(" none");
+        auto it = map.begin();
+        std::advance(it, pick(static_cast<int>(map.size())));
+        return " " + QString::fromStdString(it->first);
+    };
+    for (int step = 0; step < steps; ++step) {
+        const QString name = QString(" o%1").arg(step);
+        switch (step < 12 ? 0 : step < 18 ? 1 : pick(9)) {
+        case 0:
+            buildObjects(store, "P" + name + numbers(3));
+            break;
+        case 1:
+            buildObjects(store, "V" + name + numbers(3));
+            break;
+        case 2:
+            buildObjects(store, "F" + name + any(0) + any(0));
+            break;
+        case 3:
+            buildObjects(store, "L" + name + any(pick(2)) + any(0));
+            break;
+        case 4:
+            buildObjects(store, "S" + name + any(pick(2)) + any(pick(2)) + any(pick(2)));
+            break;
+        case 5:
+            buildObjects(store, "N" + name + (pick(2) ? any(0) + any(1) : any(1) + any(0)));
+            break;
+        case 6:
+            buildObjects(store, "E" + name + any(1) + numbers(1));
+            break;
+        case 7:
+            buildObjects(store, "X" + name + any(2 + pick(2)) + any(2 + pick(2)));
+            break;
+        default:
+            store.setVisible(any(pick(4)).trimmed().toStdString(), pick(2));
+        }
+    }
+}
+
+// Every object with its description, then every answer for every pair, with all digits.
+QStringList printout(const ObjectStore& store) {
+    QStringList lines;
+    std::vector<std::string> names;
+    for (int kind = 0; kind <= 3; ++kind)
+        for (const auto& [name, object] : store.objects(kind)) {
+            names.push_back(name);
+            QString text =
+                QString::fromStdString(name) + QString(" %1 %2:").arg(kind).arg(object->visible);
+            for (const ObjectSummary& r : describeObject(store, object.get()))
+                text +=
+                    QString(" [%1 %2 %3 %4 %5]")
+                        .arg(r.kind)
+                        .arg(QString::fromStdString(r.name), number(r.x), number(r.y), number(r.z));
+            lines << text;
+        }
+    for (const std::string& a : names)
+        for (const std::string& b : names) {
+            const IntersectionResult meet = intersect(store, a, b);
+            QString text = QString::fromStdString(a + " " + b) +
+                           QString(" %1 %2 %3 %4 %5")
+                               .arg(meet.head.kind)
+                               .arg(meet.head.visible)
+                               .arg(number(meet.head.x), number(meet.head.y), number(meet.head.z));
+            for (const ObjectSummary& r : meet.rows)
+                text += " " + QString::fromStdString(r.name);
+            lines << text + " angle " + number(angleBetween(store, a, b)) + " distance " +
+                         number(distanceBetween(store, a, b));
+        }
+    return lines;
+}
+
+// The equation texts of a line or plane, or the coordinates of a point or vector.
+QString texts(const ObjectStore& store, const std::string& name) {
+    QStringList out;
+    for (const ObjectSummary& r : describeObject(store, store.find(name)))
+        if (r.kind == describe::parametricEquation || r.kind == describe::generalEquation)
+            out << QString::fromStdString(r.name);
+    if (const auto* p = dynamic_cast<const Point*>(store.find(name)))
+        out << QString::fromStdString(formatNumber(p->coordinates.x()) + " " +
+                                      formatNumber(p->coordinates.y()) + " " +
+                                      formatNumber(p->coordinates.z()));
+    return out.join(" | ");
+}
+
+} // namespace
+
+class TestRoundTrip : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each number is written with the fewest digits, six at least, that read back to it.
+    void numbersInFiles_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* text, double value) {
+            QTest::newRow(text) << value << QString(text);
+        };
+        row("1", 1.0);
+        row("-0", -0.0);
+        row("0.1", 0.1);
+        row("1e-005", 0.00001);
+        row("1234567", 1234567.0);
+        row("123456.7", 123456.7);
+        row("0.3333333333333333", 1.0 / 3.0);
+        row("0.30000000000000004", 0.1 + 0.2);
+        row("333.3333333333333", 1000.0 / 3.0);
+        row("1.7976931348623157e+308", 1.7976931348623157e308);
+        row("4.94066e-324", 4.9406564584124654e-324);
+    }
+
+    void numbersInFiles() {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(fileNumber(value)), text);
+    }
+
+    void everyNumberReadsBack() {
+        std::mt19937_64 random(7);
+        for (int i = 0; i < 20000; ++i) {
+            const std::uint64_t bits = random();
+            double x;
+            std::memcpy(&x, &bits, sizeof x);
+            double back = 0.0;
+            if (std::isfinite(x))
+                QVERIFY2(parseFileNumber(fileNumber(x), back) && std::memcmp(&x, &back, 8) == 0,
+                         fileNumber(x).c_str());
+        }
+    }
+
+    // Reported sessions: each object prints the same after a save and a load as before it,
+    // and the texts are the ones the construction gave.
+    void reportedSessions_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* tag, const QString& script, const char* expected = "") {
+            QTest::newRow(tag) << script << script.section(';', -1).section(' ', 1, 1)
+                               << QString(expected);
+        };
+        const QString oxy = "P O 0 0 0;P X 2 0 0;P Y 0 2 0;";
+        row("three points keep their orientation", oxy + "S S O X Y",
+            "+1z  = 0 | {x= -1k -1l; y= -1k +1l; z= 0; }");
+        row("a normal left as given", "P O 0 0 0;V N 2 4 6;N S O N",
+            "2x +4y +6z  = 0 | {x= -32k -2l; y= -8k +4l; z= +16k -2l; }");
+        row("decimal points keep their scale", "P A 2 0 0;P B 1 3 1.3;P C -0.9 2 0;S S A B C",
+            "-260x -377y +670z +520 = 0 | {x= -1.72042e+009k -349l; y= -1.73037e+009k +310l; "
+            "z= -0.776119 -1.64128e+009k +39l; }");
+        row("line through its first point", "P A 1 2 3;P B 4 6 3;L L A B",
+            "{x= 1 +3k; y= 2 +4k; z= 3; }");
+        row("filed point on its plane", "P O 0 0 0;V e 1 0 0;V n 3 0 0;L x O e;E S n -1000;X X x S",
+            "333.333 0 0");
+        row("short normal", "V N 0.001 0.002 0.003;P P 1 1 1;N S P N",
+            "1x +2y +3z -6 = 0 | {x= -4k -1l; y= -1k +2l; z= 2 +2k -1l; }");
+        row("short normal, not a multiple", "V N 0.05 0.015 0;P P 1 1 1;N S P N");
+        row("tiny normal", "V N 0.00005 0.00002 0.00001;P P 1 2 3;N S P N",
+            "5e-005x +2e-005y +1e-005z -0.00012 = 0 | {x= 2.4 +5k +1l; y= -7k -4l; "
+            "z= -11k +3l; }");
+        row("huge normal", "V N 999999999 1 0.001;P P 1 1 1;N S P N");
+        row("filed plane", oxy + "V up 0 0 5;S S O X Y;N T O up;X C S T");
+    }
+
+    void reportedSessions() {
+        QFETCH(QString, script);
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        ObjectStore built, loaded;
+        QVERIFY(buildObjects(built, script));
+        if (!expected.isEmpty())
+            QCOMPARE(texts(built, name.toStdString()), expected);
+        for (const auto& [plane, object] : built.objects(3)) {
+            const auto* s = static_cast<const surface*>(object.get());
+            QVERIFY2(pointPlaneDistance(s->point.coordinates, s->normal.coordinates, s->d) < 1e-9,
+                     plane.c_str());
+        }
+        QVERIFY(load(loaded, saved(built)));
+        QCOMPARE(printout(loaded), printout(built));
+    }
+
+    // A file put together by hand may name a later line as a parent, or mark a vector that
+    // is not along the normal: it loads, and what is saved from it loads to the same.
+    void foreignFilesSaveToWhatTheyRead_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("written");
+        const QByteArray points = "$$0$$1$$A$$0$$0$$0$$0$$\n$$1$$1$$a$$1$$0$$0$$0$$\n"
+                                  "$$1$$1$$b$$0$$1$$0$$0$$\n$$1$$1$$c$$0$$0$$1$$0$$\n";
+        QTest::newRow("parent of a later name")
+            << points + "$$2$$1$$Z$$2$$A-$$a-$$\n$$2$$1$$B$$3$$Z-$$A-$$b-$$\n"
+                        "$$2$$1$$C$$2$$A-$$c-$$\n"
+            << points + "$$2$$1$$C$$2$$A-$$c-$$\n$$2$$1$$Z$$2$$A-$$a-$$\n"
+                        "$$2$$1$$B$$3$$Z-$$A-$$b-$$\n";
+        QTest::newRow("normal mark on a spanning vector")
+            << points + "$$3$$1$$S$$4$$an$$b-$$c-$$A-$$\n"
+            << points + "$$3$$1$$S$$4$$an$$b-$$c-$$A-$$\n";
+    }
+
+    void foreignFilesSaveToWhatTheyRead() {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, written);
+        ObjectStore first, second;
+        QVERIFY(load(first, file));
+        QCOMPARE(saved(first), written);
+        QVERIFY(load(second, written));
+        QCOMPARE(printout(second), printout(first));
+    }
+
+    void sameSessionAfterSaveAndLoad_data() {
+        QTest::addColumn<unsigned>("seed");
+        for (unsigned seed = 1; seed <= 12; ++seed)
+            QTest::addRow("seed %u", seed) << seed;
+    }
+
+    void sameSessionAfterSaveAndLoad() {
+        QFETCH(unsigned, seed);
+        ObjectStore built;
+        buildRandomSession(built, seed, 78);
+        const QByteArray file = saved(built);
+        ObjectStore loaded;
+        QVERIFY(load(loaded, file));
+        const QStringList before = printout(built), after = printout(loaded);
+        QCOMPARE(after.size(), before.size());
+        for (int i = 0; i < before.size(); ++i)
+            QCOMPARE(after[i], before[i]);
+        QCOMPARE(saved(loaded), file);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRoundTrip)
+#include "test_roundtrip.moc"
