@@ -1,6 +1,5 @@
-#include "geometry/point.h"
 #include "gui/stereongui.h"
-#include "session/sessionreader.h"
+#include "session/sessiontesthelpers.h"
 #include "view3d/glwidget.h"
 #include "widgets/objectitem.h"
 #include "widgets/objectlist.h"
@@ -19,8 +18,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-
-#include <cmath>
 
 namespace {
 
@@ -44,10 +41,9 @@ constexpr int pickerKinds[21] = {1, 1, 1, 1, 1,  2,  1,  1,  1,  2, 2,
                                  1, 2, 2, 1, 13, 13, 14, 14, 13, 13};
 const char* const kindWords[] = {"Point", "Vector", "Line", "Surface"};
 
-// Answers every modal dialog the window opens, at random: a message box with one of its
-// buttons, a file dialog with one of a few paths or a cancel. Session dialogs get session
-// paths, others (screenshots) paths of their own, so a screenshot never overwrites a session.
-// The dialogs must be the toolkit's own widgets (Qt::AA_DontUseNativeDialogs).
+// Answers every modal dialog at random: a message box with one of its buttons, a file dialog
+// with one of a few paths or a cancel. Session dialogs get session paths, others
+// (screenshots) paths of their own, so a screenshot never overwrites a session.
 class RandomAnswerer : public QObject {
 public:
     explicit RandomAnswerer(const QTemporaryDir& dir) {
@@ -78,26 +74,20 @@ private:
     void answer(QWidget* modal) {
         ++answered;
         const auto* box = qobject_cast<QMessageBox*>(modal);
-        if (box && !box->buttons().isEmpty()) {
-            box->buttons()[random.bounded(int(box->buttons().size()))]->click();
-            return;
-        }
+        if (box && !box->buttons().isEmpty())
+            return box->buttons()[random.bounded(int(box->buttons().size()))]->click();
         auto* files = qobject_cast<QFileDialog*>(modal);
         auto* name = files ? files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
         // One answer in four is a cancel, so a dialog that refuses a path is left in the end.
         if (!name || random.bounded(4) == 0) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal))
-                dialog->reject();
-            else
-                modal->close();
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            dialog ? dialog->reject() : void(modal->close());
             return;
         }
-        const QStringList& paths = files->nameFilters().join(' ').contains(QLatin1String("*.zdr"))
-                                       ? sessionPaths
-                                       : otherPaths;
+        const QStringList& paths =
+            files->nameFilters().join(' ').contains("*.zdr") ? sessionPaths : otherPaths;
         name->setText(paths[random.bounded(int(paths.size()))]);
-        // QFileDialog checks the name in its accept(), reached through QDialog.
-        static_cast<QDialog*>(files)->accept();
+        static_cast<QDialog*>(files)->accept(); // QFileDialog's own accept() checks the name
     }
 
     QTimer timer;
@@ -108,8 +98,8 @@ private:
 
 } // namespace
 
-// Thousands of random user actions on the real window, with what must always hold checked
-// after each one.
+// Thousands of random user actions on the real window (the toolkit's own dialogs, answered
+// at random), with what must always hold checked after each one.
 class StressTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
@@ -142,13 +132,10 @@ private slots:
                     QFAIL(qPrintable(
                         QStringLiteral("after action %1 (%2): %3").arg(action).arg(what, broken)));
             }
-            int objects = 0;
-            for (int kind = 0; kind < 4; ++kind)
-                objects += window->objectStore->count(kind);
-            mostObjects = std::max(mostObjects, objects);
+            mostObjects = std::max(mostObjects, int(window->objectStore->visibleCount()));
         }
-        qInfo("%d random actions run, %d dialogs answered, at most %d objects in the session",
-              actionCount, answerer.answered, mostObjects);
+        qInfo("%d random actions run, %d dialogs answered, at most %d visible objects", actionCount,
+              answerer.answered, mostObjects);
     }
 
 private:
@@ -175,7 +162,6 @@ private:
         return widgets;
     }
 
-    // One of the usable widgets of a kind, or none.
     template <class T> T* pick() {
         const QList<T*> widgets = usable<T>();
         return widgets.isEmpty() ? nullptr : widgets[random.bounded(int(widgets.size()))];
@@ -191,19 +177,19 @@ private:
         return what;
     }
 
+    // A key on the combo, or in its list opened with the mouse, then taking or leaving the
+    // choice. Every number is drawn up front, so the run does not depend on the display.
     QString useCombo() {
         QComboBox* combo = pick<QComboBox>();
         if (!combo)
             return QString();
         const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End,
                                 Qt::Key_PageDown};
-        // Every number is drawn up front, so the run does not depend on what the display does.
         const Qt::Key key = keys[random.bounded(5)];
         const bool withMouse = random.bounded(2) == 0;
         const Qt::Key close = random.bounded(3) == 0 ? Qt::Key_Escape : Qt::Key_Return;
         QWidget* target = combo;
         if (withMouse) {
-            // Open the list with the mouse, move in it and take or leave the choice.
             QTest::mouseClick(combo, Qt::LeftButton, Qt::NoModifier, combo->rect().center());
             if (!(target = QApplication::activePopupWidget()))
                 return QStringLiteral("click on a combo, no list");
@@ -216,16 +202,11 @@ private:
     }
 
     void typeText(QWidget* widget, const QString& text) {
-        for (const QChar c : text) {
-            if (c.unicode() < 128) {
-                QTest::keyClick(widget, char(c.unicode()));
-                continue;
-            }
-            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                QKeyEvent event(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
-                QApplication::sendEvent(widget, &event);
-            }
-        }
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, widget,
+                                c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode()))
+                                                  : Qt::Key_unknown,
+                                QString(c), Qt::NoModifier);
     }
 
     QString typeIntoField() {
@@ -265,7 +246,8 @@ private:
         return click(pick<QPushButton>(), QStringLiteral("fill and"));
     }
 
-    // A wheel turn, a drag, a click or one of the 3D view's keys on a grid or the 3D view.
+    // A wheel turn, a drag, a click or one of the 3D view's keys (F12 asks for a screenshot,
+    // Escape leaves full screen) on a grid or the 3D view.
     QString pointerOnView(bool grid) {
         QWidget* target = nullptr;
         if (grid) {
@@ -305,7 +287,6 @@ private:
             QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, from);
             return QStringLiteral("click on a view");
         default: {
-            // F12 asks for a screenshot, Escape leaves full screen.
             const Qt::Key keys[] = {Qt::Key_A, Qt::Key_F5, Qt::Key_Escape, Qt::Key_F12, Qt::Key_X};
             const Qt::Key key = keys[random.bounded(5)];
             QTest::keyClick(target, key);
@@ -331,8 +312,8 @@ private:
         return QStringLiteral("language %1").arg(index);
     }
 
-    // Every visible object has exactly one list entry, a hidden one none; Save works when there
-    // is something to save.
+    // Every visible object has exactly one list entry, a hidden one none; Save works when
+    // there is something to save.
     QString checkEntries() const {
         QHash<QString, int> entries;
         for (const ObjectItem* entry : window->objectList->widget()->findChildren<ObjectItem*>())
@@ -343,19 +324,15 @@ private:
             for (const auto& [key, object] : window->objectStore->objects(kind)) {
                 const int count = entries.value(QString::fromUtf8(key));
                 if (count != (object->visible ? 1 : 0))
-                    return QString::asprintf("%s %s has %d entries",
-                                             object->visible ? "visible" : "hidden", key.c_str(),
-                                             count);
+                    return QString::asprintf("%s (visible: %d) has %d entries", key.c_str(),
+                                             int(object->visible), count);
                 visible += object->visible ? 1 : 0;
             }
         }
-        if (entries.size() != visible)
-            return QString::asprintf("%d entries for %d visible objects", int(entries.size()),
-                                     visible);
-        if (window->saveButton->isEnabled() != (visible > 0))
-            return QString::asprintf("Save is %s with %d visible objects",
-                                     window->saveButton->isEnabled() ? "enabled" : "disabled",
-                                     visible);
+        if (entries.size() != visible || window->saveButton->isEnabled() != (visible > 0))
+            return QString::asprintf("%d entries for %d visible objects, Save enabled: %d",
+                                     int(entries.size()), visible,
+                                     int(window->saveButton->isEnabled()));
         return QString();
     }
 
@@ -380,40 +357,12 @@ private:
         return QString();
     }
 
-    // A session that was saved or loaded and not changed since is the file's content.
+    // A session that was saved or loaded and not changed since is what the file holds.
     QString checkSavedSession() const {
         const QString path = window->settings.lastSession;
-        if (window->modified || path.isEmpty())
+        if (window->modified || path.isEmpty() || saved(*window->objectStore) == readBytes(path))
             return QString();
-        ObjectStore loaded;
-        if (!readSession(loaded, QFile::encodeName(path).toStdString()))
-            return QStringLiteral("%1 does not load").arg(path);
-        for (int kind = 0; kind < 4; ++kind) {
-            const ObjectStore::Map& mine = window->objectStore->objects(kind);
-            const ObjectStore::Map& read = loaded.objects(kind);
-            if (mine.size() != read.size())
-                return QString::asprintf("kind %d: %zu objects, the file %zu", kind, mine.size(),
-                                         read.size());
-            for (auto a = mine.begin(), b = read.begin(); a != mine.end(); ++a, ++b) {
-                const SpaceObject &x = *a->second, &y = *b->second;
-                bool same = x.name == y.name && x.visible == y.visible &&
-                            x.parents.size() == y.parents.size();
-                for (size_t p = 0; same && p < x.parents.size(); ++p)
-                    same = x.parents[p]->name == y.parents[p]->name;
-                if (same && kind < 2) {
-                    // Points and vectors: the file keeps six significant digits.
-                    const vector4D& c = static_cast<const Point&>(x).coordinates;
-                    const vector4D& d = static_cast<const Point&>(y).coordinates;
-                    const double s[] = {c.x(), c.y(), c.z()}, r[] = {d.x(), d.y(), d.z()};
-                    for (int axis = 0; axis < 3; ++axis)
-                        same = same && std::abs(s[axis] - r[axis]) <=
-                                           1e-5 * std::max(1.0, std::abs(s[axis]));
-                }
-                if (!same)
-                    return QStringLiteral("%1 differs in the file").arg(QString::fromUtf8(x.name));
-            }
-        }
-        return QString();
+        return path + QStringLiteral(" holds another session");
     }
 };
 

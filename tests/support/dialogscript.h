@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -24,14 +23,13 @@ public:
     DialogScript& press(QMessageBox::StandardButton button) {
         return step<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
     }
-    // A file dialog answered with a path, or cancelled when the path is empty.
+    // A file dialog answered with a path, or cancelled when the path is empty. The full path
+    // goes in the name field, so a folder that does not exist reaches the caller as typed;
+    // QFileDialog's own accept() checks the name, reached through QDialog.
     DialogScript& choose(const QString& path) {
         return step<QFileDialog>([path](QFileDialog* files) {
             if (path.isEmpty())
                 return files->reject();
-            // The full path in the name field, so a folder that does not exist reaches the
-            // caller as it was typed. QFileDialog's own accept() checks the name; it is
-            // reached through QDialog.
             files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
             static_cast<QDialog*>(files)->accept();
         });

@@ -1,4 +1,3 @@
-#include "doublecompare.h"
 #include "support/dialogscript.h"
 
 #include "geometry/line.h"
@@ -34,9 +33,7 @@ QPoint screenOf(double x, double y, double depth) {
 
 // What a pixel shows: the background, a plane, a vector, or else its colour.
 QString shows(QRgb c) {
-    const int r = qRed(c);
-    const int g = qGreen(c);
-    const int b = qBlue(c);
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
     if (r == 0 && g == 0 && b == 0)
         return "black";
     if (g > 80 && g > 2 * r && g > 2 * b)
@@ -64,25 +61,26 @@ QTimer* timer(GLWidget* w, const char* name) {
     return w->findChild<QTimer*>(name);
 }
 
-void sendMouse(GLWidget* w, QEvent::Type type, Qt::MouseButton button, QPoint at) {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
-    QMouseEvent event(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
 // Plays input words on the view: press (left), rpress, move (by 30, 200), release, wheel,
 // wheel0, hide, show, max, stop (the turning), timeout (of the idle countdown), or a key.
 void play(GLWidget* w, const QString& words) {
     QPoint at(50, 50);
     Qt::MouseButton button = Qt::LeftButton;
+    // The button stays held in every move, so a move after the release reaches the view too.
+    auto mouse = [&](QEvent::Type type) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent event(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(w, &event);
+    };
     for (const QString& word : words.split(' ')) {
         if (word == "press" || word == "rpress") {
             button = word == "press" ? Qt::LeftButton : Qt::RightButton;
-            sendMouse(w, QEvent::MouseButtonPress, button, at);
+            mouse(QEvent::MouseButtonPress);
         } else if (word == "move") {
-            sendMouse(w, QEvent::MouseMove, button, at += QPoint(30, 200));
+            at += QPoint(30, 200);
+            mouse(QEvent::MouseMove);
         } else if (word == "release") {
-            sendMouse(w, QEvent::MouseButtonRelease, button, at);
+            mouse(QEvent::MouseButtonRelease);
         } else if (word.startsWith("wheel")) {
             QWheelEvent event(at, w->mapToGlobal(at), {}, {0, word == "wheel" ? 120 : 0},
                               Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -152,344 +150,284 @@ QString glState() {
 
 class TestGLWidget : public QObject {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void input_data();
-    void input();
-    void f12SavesScreenshotOrWarns();
-    void screenshotQuality();
-    void withoutContextNothingCrashes();
-
-    void planeHidesWhatIsBehindIt();
-    void lightStaysAtItsWorldPoint();
-    void vectorPointingDownHasHeadBelow();
-    void degenerateObjectsLeaveTheBackground();
-
-    // ObjectDrawing on its own, drawn into the view's frames.
-    void drawingLeavesStateAsFound_data();
-    void drawingLeavesStateAsFound();
-    void cullingKeepsThePicture_data();
-    void cullingKeepsThePicture();
-    void pointLooksLikeTheFullSphere_data();
-    void pointLooksLikeTheFullSphere();
-
-private:
-    QImage frame() { return view->grabFramebuffer(); }
-    QImage render(const Camera& camera, const std::function<void()>& draw);
-
     std::unique_ptr<GLWidget> view;
     ObjectStore store;
-};
 
-void TestGLWidget::initTestCase() {
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-}
+    QImage frame() { return view->grabFramebuffer(); }
 
-void TestGLWidget::init() {
-    store.clear();
-    view = std::make_unique<GLWidget>();
-    view->resize(viewSize, viewSize);
-    view->setStore(&store);
-    view->show();
-    QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-}
-
-void TestGLWidget::cleanup() {
-    view.reset();
-}
-
-void TestGLWidget::input_data() {
-    QTest::addColumn<QString>("words");
-    QTest::addColumn<bool>("idle");
-    QTest::addColumn<bool>("turning");
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<Vec3>("camera"); // yaw, pitch, distance
-    const Vec3 start{0, 0, 10};
-    const Vec3 dragged{30, 90, 10};
-    QTest::newRow("hide") << "hide" << false << false << "hidden" << start;
-    QTest::newRow("show again") << "hide show" << true << false << "normal" << start;
-    QTest::newRow("idle timeout") << "stop timeout" << false << true << "normal"
-                                  << Vec3{0.5, 0, 10};
-    QTest::newRow("A") << "stop A" << true << true << "normal" << start;
-    QTest::newRow("another key") << "B" << true << false << "normal" << start;
-    QTest::newRow("F5") << "F5" << true << false << "full screen" << start;
-    QTest::newRow("Escape from full screen") << "F5 Esc" << true << false << "normal" << start;
-    QTest::newRow("Escape from maximised") << "max Esc" << true << false << "normal" << start;
-    QTest::newRow("Escape closes") << "Esc" << false << false << "hidden" << start;
-    QTest::newRow("right drag") << "rpress move release" << true << false << "normal" << start;
-    // A drag holds the countdown until the button is let go; the pitch stops at 90.
-    QTest::newRow("drag") << "press move" << false << false << "normal" << dragged;
-    QTest::newRow("drag released") << "press move release" << true << false << "normal" << dragged;
-    QTest::newRow("move after release")
-        << "press move release move" << false << false << "normal" << dragged;
-    QTest::newRow("wheel") << "wheel" << true << false << "normal" << Vec3{0, 0, 9.8};
-    QTest::newRow("zero wheel delta")
-        << "press move wheel0" << true << false << "normal" << dragged;
-}
-
-// Each row starts shown, with the camera turning, then plays its input.
-void TestGLWidget::input() {
-    QFETCH(QString, words);
-    QFETCH(bool, idle);
-    QFETCH(bool, turning);
-    QFETCH(QString, window);
-    QFETCH(Vec3, camera);
-    QTimer* idleTimer = timer(view.get(), "idleTimer");
-    QVERIFY(idleTimer->isActive());
-    QCOMPARE(idleTimer->interval(), 20000);
-    QVERIFY(idleTimer->isSingleShot());
-    timer(view.get(), "animationTimer")->start();
-    play(view.get(), words);
-    QCOMPARE(idleTimer->isActive(), idle);
-    QCOMPARE(timer(view.get(), "animationTimer")->isActive(), turning);
-    const Camera c = view->camera();
-    COMPARE_CLOSE(c.yaw, camera.x);
-    COMPARE_CLOSE(c.pitch, camera.y);
-    COMPARE_CLOSE(c.distance, camera.z);
-    QTRY_COMPARE(windowOf(view.get()), window);
-    if (turning)
-        QTRY_VERIFY(view->camera().yaw >= camera.x + 1.0);
-}
-
-void TestGLWidget::f12SavesScreenshotOrWarns() {
-    QVERIFY(add(store, planeZ1()));
-    QTemporaryDir dir;
-    DialogScript script;
-    script.choose(dir.filePath("missing/shot.png")).press(QMessageBox::Ok);
-    script.choose(dir.filePath("shot.png"));
-    QTest::keyClick(view.get(), Qt::Key_F12);
-    QTest::keyClick(view.get(), Qt::Key_F12);
-    const QStringList seen = script.seen();
-    QVERIFY2(seen.size() == 3 && seen[1].startsWith("Save Error: ") && seen[2] == seen[0],
-             qPrintable(seen.join('|')));
-    const QImage shot(dir.filePath("shot.png"));
-    QCOMPARE(shot.size(), QSize(viewSize, viewSize));
-    QCOMPARE(shows(shot.pixel(260, 230)), "green");
-    // The clear colour's alpha 0 does not make the file transparent.
-    QCOMPARE(qAlpha(shot.pixel(0, 0)), 255);
-}
-
-void TestGLWidget::screenshotQuality() {
-    QCOMPARE(GLWidget::screenshotQuality("/tmp/a.jpg"), 100);
-    QCOMPARE(GLWidget::screenshotQuality("/tmp/a.JPG"), -1);
-    QCOMPARE(GLWidget::screenshotQuality("/tmp/a.jpg.png"), -1);
-}
-
-void TestGLWidget::withoutContextNothingCrashes() {
-    GLWidget hidden;
-    hidden.setStore(&store);
-    hidden.redrawNow();
-    QTemporaryDir dir;
-    QVERIFY(!hidden.saveScreenshot(dir.filePath("shot.png")));
-    QVERIFY(!QFile::exists(dir.filePath("shot.png")));
-}
-
-// Hidden, the plane leaves the background and the "  X" label behind it; shown, it hides
-// the label.
-void TestGLWidget::planeHidesWhatIsBehindIt() {
-    surface* plane = planeZ1();
-    QVERIFY(add(store, plane, false));
-    // "  X" sits on (2, 0, 0), behind the plane; its glyphs rise above the axis.
-    const QPoint anchor = screenOf(2, 0, 10);
-    const auto labelPixels = [&anchor](const QImage& image) {
-        int bright = 0;
-        for (int x = anchor.x(); x < anchor.x() + 30; ++x)
-            for (int y = anchor.y() - 12; y < anchor.y() - 2; ++y)
-                bright += qGray(image.pixel(x, y)) > 150 ? 1 : 0;
-        return bright;
-    };
-    QImage image = frame();
-    // Off the axes, their ticks and labels.
-    QCOMPARE(shows(image.pixel(260, 230)), "black");
-    QVERIFY2(labelPixels(image) > 5, QByteArray::number(labelPixels(image)));
-    store.setVisible(plane->name, true);
-    image = frame();
-    QCOMPARE(shows(image.pixel(260, 230)), "green");
-    QCOMPARE(labelPixels(image), 0);
-    // Turned and raised, the plane still fills the middle.
-    view->setCamera({30.0, 20.0, 10.0});
-    QCOMPARE(shows(frame().pixel(viewSize / 2, viewSize / 2)), "green");
-}
-
-// The plane's shading at one of its points is the same from near and far: the light stays
-// at its world point instead of moving with the camera.
-void TestGLWidget::lightStaysAtItsWorldPoint() {
-    QVERIFY(add(store, planeZ1()));
-    const QRgb far = frame().pixel(screenOf(-0.8, -0.6, 9.0));
-    view->setCamera({0.0, 0.0, 4.0});
-    const QRgb near = frame().pixel(screenOf(-0.8, -0.6, 3.0));
-    QCOMPARE(shows(far), "green");
-    QVERIFY2(std::abs(qGreen(far) - qGreen(near)) <= 3,
-             qPrintable(shows(far) + " " + QColor(near).name()));
-}
-
-void TestGLWidget::vectorPointingDownHasHeadBelow() {
-    auto* down = new Vector(0, -2, 0);
-    down->setStart(1, 0.5, 0);
-    QVERIFY(add(store, down));
-    view->setCamera({0.0, 0.0, 5.0});
-    const QImage image = frame();
-    // Tip at y = -1.5, the head's base at -1.3; nothing above the start.
-    QCOMPARE(shows(image.pixel(screenOf(1, 0.0, 5))), "red");
-    QCOMPARE(shows(image.pixel(screenOf(1, -1.4, 5))), "red");
-    QCOMPARE(shows(image.pixel(screenOf(1, -1.6, 5))), "black");
-    QCOMPARE(shows(image.pixel(screenOf(1, 0.7, 5))), "black");
-}
-
-void TestGLWidget::degenerateObjectsLeaveTheBackground() {
-    const double nan = std::nan("");
-    auto* zero = new Vector(0, 0, 0);
-    zero->setStart(0.5, 0.3, 0);
-    auto* broken = planeZ1();
-    broken->normal = Vector(nan, 0, 1);
-    QVERIFY(add(store, zero));
-    QVERIFY(add(store, broken));
-    QVERIFY(add(store, new Point(nan, nan, nan)));
-    const QImage image = frame();
-    QCOMPARE(shows(image.pixel(260, 230)), "black");
-    QCOMPARE(shows(image.pixel(screenOf(0.5, 0.3, 10))), "black");
-}
-
-// The view's own frame from the camera, with draw() called where the view lets others draw:
-// after its axes, in its state.
-QImage TestGLWidget::render(const Camera& camera, const std::function<void()>& draw) {
-    view->setCamera(camera);
-    const QMetaObject::Connection drawing = connect(view.get(), &GLWidget::repaintObjects, draw);
-    const QImage image = frame();
-    disconnect(drawing);
-    return image;
-}
-
-void TestGLWidget::drawingLeavesStateAsFound_data() {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<bool>("whiteMaterial");
-    QTest::newRow("point") << int(Points) << true;
-    QTest::newRow("vector") << int(Vectors) << false;
-    QTest::newRow("line") << int(Lines) << true;
-    QTest::newRow("plane") << int(Planes) << true;
-}
-
-// Each kind leaves the GL state as the next one expects it.
-void TestGLWidget::drawingLeavesStateAsFound() {
-    QFETCH(int, kind);
-    QFETCH(bool, whiteMaterial);
-    view->makeCurrent();
-    const GLfloat grey[] = {0.3f, 0.3f, 0.3f, 1.0f};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, grey);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, grey);
-    glEnable(GL_LIGHTING);
-    glDisable(GL_SCISSOR_TEST);
-    glLineWidth(1.0f);
-    while (glGetError() != GL_NO_ERROR) {
+    // The view's own frame from the camera, with draw() called where the view lets others
+    // draw: after its axes, in its state.
+    QImage render(const Camera& camera, const std::function<void()>& draw) {
+        view->setCamera(camera);
+        const auto drawing = connect(view.get(), &GLWidget::repaintObjects, draw);
+        const QImage image = frame();
+        disconnect(drawing);
+        return image;
     }
-    const QString before = glState();
-    ObjectDrawing drawing;
-    std::mt19937 random(7);
-    drawOne(drawing, Kind(kind), random);
-    drawing.flush();
-    QCOMPARE(glState(), before);
-    GLfloat diffuse[4];
-    GLfloat specular[4];
-    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
-    glGetMaterialfv(GL_BACK, GL_SPECULAR, specular);
-    const GLfloat white[] = {1.0f, 1.0f, 1.0f, 1.0f};
-    QCOMPARE(std::equal(diffuse, diffuse + 4, white) && std::equal(specular, specular + 4, white),
-             whiteMaterial);
-}
 
-void TestGLWidget::cullingKeepsThePicture_data() {
-    QTest::addColumn<Vec3>("camera"); // yaw, pitch, distance
-    QTest::newRow("default view") << Vec3{0, 0, 10};
-    QTest::newRow("turned and raised") << Vec3{130, 35, 10};
-    QTest::newRow("from below") << Vec3{250, -60, 14};
-    // Inside the crowd: most planes reach behind the eye.
-    QTest::newRow("close up") << Vec3{40, 10, 2};
-    QTest::newRow("far away") << Vec3{300, 80, 40};
-}
+private slots:
+    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
+    void init() {
+        store.clear();
+        view = std::make_unique<GLWidget>();
+        view->resize(viewSize, viewSize);
+        view->setStore(&store);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+    }
+    void cleanup() { view.reset(); }
 
-// Leaving out what the planes hide must not change a single pixel of a crowded scene: many
-// planes through a small cube, with points, vectors and lines among them.
-void TestGLWidget::cullingKeepsThePicture() {
-    QFETCH(Vec3, camera);
-    auto crowd = [](bool culling) {
-        return [culling] {
-            ObjectDrawing d;
-            d.setCulling(culling);
-            std::mt19937 random(1);
-            const Kind mix[] = {Points,  Points, Points, Points, Vectors,
-                                Vectors, Lines,  Lines,  Lines,  Planes};
-            for (int i = 0; i < 600; ++i)
-                drawOne(d, mix[i % 10], random);
-            d.flush();
+    void input_data() {
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<Vec3>("camera");   // yaw, pitch, distance
+        QTest::addColumn<QString>("state"); // the running timers and the window
+        const Vec3 start{0, 0, 10};
+        const Vec3 dragged{30, 90, 10};
+        QTest::newRow("hide") << "hide" << start << "hidden";
+        QTest::newRow("show again") << "hide show" << start << "idle normal";
+        QTest::newRow("idle timeout") << "stop timeout" << Vec3{0.5, 0, 10} << "turning normal";
+        QTest::newRow("A") << "stop A" << start << "idle turning normal";
+        QTest::newRow("another key") << "B" << start << "idle normal";
+        QTest::newRow("F5") << "F5" << start << "idle full screen";
+        QTest::newRow("Escape from full screen") << "F5 Esc" << start << "idle normal";
+        QTest::newRow("Escape from maximised") << "max Esc" << start << "idle normal";
+        QTest::newRow("Escape closes") << "Esc" << start << "hidden";
+        QTest::newRow("right drag") << "rpress move release" << start << "idle normal";
+        // A drag holds the countdown until the button is let go; the pitch stops at 90.
+        QTest::newRow("drag") << "press move" << dragged << "normal";
+        QTest::newRow("drag released") << "press move release" << dragged << "idle normal";
+        QTest::newRow("move after release") << "press move release move" << dragged << "normal";
+        QTest::newRow("wheel") << "wheel" << Vec3{0, 0, 9.8} << "idle normal";
+        QTest::newRow("zero wheel delta") << "press move wheel0" << dragged << "idle normal";
+    }
+
+    // Each row starts shown, with the camera turning and the idle countdown of 20 s running,
+    // then plays its input.
+    void input() {
+        QFETCH(QString, words);
+        QFETCH(Vec3, camera);
+        QFETCH(QString, state);
+        QTimer* idle = timer(view.get(), "idleTimer");
+        QTimer* turning = timer(view.get(), "animationTimer");
+        QVERIFY(idle->isActive() && idle->isSingleShot());
+        QCOMPARE(idle->interval(), 20000);
+        turning->start();
+        play(view.get(), words);
+        const Camera c = view->camera();
+        QCOMPARE(QString::asprintf("%g %g %g", c.yaw, c.pitch, c.distance),
+                 QString::asprintf("%g %g %g", camera.x, camera.y, camera.z));
+        QTRY_COMPARE(QString(idle->isActive() ? "idle " : "") +
+                         (turning->isActive() ? "turning " : "") + windowOf(view.get()),
+                     state);
+        if (turning->isActive())
+            QTRY_VERIFY(view->camera().yaw >= camera.x + 1.0);
+    }
+
+    // F12 saves what the view shows, on black, or warns; ".jpg" is written at full quality.
+    // Without a context there is no picture to save, and nothing crashes.
+    void screenshots() {
+        QVERIFY(add(store, planeZ1()));
+        QTemporaryDir dir;
+        DialogScript script;
+        script.choose(dir.filePath("missing/shot.png")).press(QMessageBox::Ok);
+        script.choose(dir.filePath("shot.png"));
+        QTest::keyClick(view.get(), Qt::Key_F12);
+        QTest::keyClick(view.get(), Qt::Key_F12);
+        const QStringList seen = script.seen();
+        QVERIFY2(seen.size() == 3 && seen[1].startsWith("Save Error: ") && seen[2] == seen[0],
+                 qPrintable(seen.join('|')));
+        const QImage shot(dir.filePath("shot.png"));
+        QCOMPARE(shot.size(), QSize(viewSize, viewSize));
+        QCOMPARE(shows(shot.pixel(260, 230)), "green");
+        QCOMPARE(qAlpha(shot.pixel(0, 0)), 255); // not the clear colour's alpha 0
+        QCOMPARE(GLWidget::screenshotQuality("/tmp/a.jpg"), 100);
+        QCOMPARE(GLWidget::screenshotQuality("/tmp/a.JPG"), -1);
+        QCOMPARE(GLWidget::screenshotQuality("/tmp/a.jpg.png"), -1);
+
+        GLWidget hidden;
+        hidden.setStore(&store);
+        hidden.redrawNow();
+        QVERIFY(!hidden.saveScreenshot(dir.filePath("hidden.png")));
+    }
+
+    // Hidden, the plane z = 1 leaves the background and the "  X" label behind it; shown, it
+    // hides the label. Its shading at a point is the same from near and far: the light stays
+    // at its world point instead of moving with the camera.
+    void plane() {
+        surface* plane = planeZ1();
+        QVERIFY(add(store, plane, false));
+        // "  X" sits on (2, 0, 0), behind the plane; its glyphs rise above the axis.
+        const QPoint anchor = screenOf(2, 0, 10);
+        const auto labelPixels = [&anchor](const QImage& image) {
+            int bright = 0;
+            for (int x = anchor.x(); x < anchor.x() + 30; ++x)
+                for (int y = anchor.y() - 12; y < anchor.y() - 2; ++y)
+                    bright += qGray(image.pixel(x, y)) > 150 ? 1 : 0;
+            return bright;
         };
-    };
-    const Camera c{camera.x, camera.y, camera.z};
-    const QImage whole = render(c, crowd(false));
-    QVERIFY(whole != render(c, [] {})); // the crowd is there at all
-    QCOMPARE(render(c, crowd(true)), whole);
-}
+        QImage image = frame();
+        QCOMPARE(shows(image.pixel(260, 230)), "black"); // off the axes, their ticks and labels
+        QVERIFY2(labelPixels(image) > 5, QByteArray::number(labelPixels(image)));
+        store.setVisible(plane->name, true);
+        image = frame();
+        QCOMPARE(labelPixels(image), 0);
+        const QRgb far = image.pixel(screenOf(-0.8, -0.6, 9.0));
+        QCOMPARE(shows(far), "green");
+        view->setCamera({0.0, 0.0, 4.0});
+        const QRgb near = frame().pixel(screenOf(-0.8, -0.6, 3.0));
+        QVERIFY2(std::abs(qGreen(far) - qGreen(near)) <= 3, qPrintable(QColor(near).name()));
+        // Turned and raised, the plane still fills the middle.
+        view->setCamera({30.0, 20.0, 10.0});
+        QCOMPARE(shows(frame().pixel(viewSize / 2, viewSize / 2)), "green");
+    }
 
-void TestGLWidget::pointLooksLikeTheFullSphere_data() {
-    QTest::addColumn<Vec3>("centre");
-    QTest::addColumn<double>("distance");
-    QTest::addColumn<int>("allowedPixels");
-    // Large enough for the full mesh: the very same pixels.
-    QTest::newRow("just too large for the coarse mesh") << Vec3{0.3, 0.2, 0.1} << 7.9 << 0;
-    // A sphere of a few pixels: up to three outline pixels may be taken or left by the
-    // other outline, the rest differs by a faint step at most.
-    QTest::newRow("just small enough") << Vec3{0.3, 0.2, 0.1} << 8.2 << 3;
-    QTest::newRow("towards the corner") << Vec3{3, 3, 0} << 10.0 << 3;
-    QTest::newRow("far") << Vec3{-1, 0.5, 2} << 20.0 << 3;
-}
+    // A vector pointing down has its head below; a zero vector, a plane with a NaN normal and
+    // a NaN point draw nothing, and do not spoil what is drawn with them.
+    void vectorAmongDegenerateObjects() {
+        const double nan = std::nan("");
+        auto* down = new Vector(0, -2, 0);
+        down->setStart(1, 0.5, 0);
+        auto* zero = new Vector(0, 0, 0);
+        zero->setStart(0.5, 0.3, 0);
+        auto* broken = planeZ1();
+        broken->normal = Vector(nan, 0, 1);
+        for (SpaceObject* o :
+             std::initializer_list<SpaceObject*>{down, zero, broken, new Point(nan, nan, nan)})
+            QVERIFY(add(store, o));
+        view->setCamera({0.0, 0.0, 5.0});
+        const QImage image = frame();
+        // Tip at y = -1.5, the head's base at -1.3; nothing above the start.
+        const QPointF points[] = {{1, 0}, {1, -1.4}, {1, -1.6}, {1, 0.7}, {0.5, 0.3}};
+        QStringList seen;
+        for (const QPointF& at : points)
+            seen << shows(image.pixel(screenOf(at.x(), at.y(), 5)));
+        QCOMPARE(seen.join(' '), "red red black black black");
+    }
 
-// A point far away is drawn with a coarser sphere; the picture must stay the one the
-// full sphere gives.
-void TestGLWidget::pointLooksLikeTheFullSphere() {
-    QFETCH(Vec3, centre);
-    QFETCH(double, distance);
-    QFETCH(int, allowedPixels);
-    const Camera camera{0.0, 0.0, distance};
-    const QImage drawn = render(camera, [&] {
-        ObjectDrawing d;
-        d.drawPoint(Point(centre.x, centre.y, centre.z));
-        d.flush();
-    });
-    // The full sphere by hand, with the point's material.
-    const QImage full = render(camera, [&] {
-        const GLfloat diffuse[] = {0.8f, 0.5f, 0.2f, 1.0f};
-        const GLfloat specular[] = {0.8f, 0.5f, 0.4f, 1.0f};
-        const scene::Mesh mesh = scene::sphereMesh(scene::sphereSegments);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
-        glEnable(GL_CULL_FACE);
-        glBegin(GL_TRIANGLES);
-        for (unsigned i : mesh.triangles) {
-            glNormal3d(mesh.normals[i].x, mesh.normals[i].y, mesh.normals[i].z);
-            const Vec3 v = centre + mesh.vertices[i];
-            glVertex3d(v.x, v.y, v.z);
+    // ObjectDrawing on its own, drawn into the view's frames: each kind leaves the GL state
+    // as the next one expects it.
+    void drawingLeavesStateAsFound_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("whiteMaterial");
+        QTest::newRow("point") << int(Points) << true;
+        QTest::newRow("vector") << int(Vectors) << false;
+        QTest::newRow("line") << int(Lines) << true;
+        QTest::newRow("plane") << int(Planes) << true;
+    }
+    void drawingLeavesStateAsFound() {
+        QFETCH(int, kind);
+        QFETCH(bool, whiteMaterial);
+        view->makeCurrent();
+        const GLfloat grey[] = {0.3f, 0.3f, 0.3f, 1.0f};
+        glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, grey);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, grey);
+        glEnable(GL_LIGHTING);
+        glDisable(GL_SCISSOR_TEST);
+        glLineWidth(1.0f);
+        while (glGetError() != GL_NO_ERROR) {
         }
-        glEnd();
-        glDisable(GL_CULL_FACE);
-    });
-    QVERIFY(full != render(camera, [] {})); // the sphere is there at all
-    int pixels = 0;
-    int largest = 0;
-    for (int y = 0; y < viewSize; ++y) {
-        for (int x = 0; x < viewSize; ++x) {
-            const QRgb p = drawn.pixel(x, y);
-            const QRgb q = full.pixel(x, y);
+        const QString before = glState();
+        ObjectDrawing drawing;
+        std::mt19937 random(7);
+        drawOne(drawing, Kind(kind), random);
+        drawing.flush();
+        QCOMPARE(glState(), before);
+        GLfloat diffuse[4], specular[4];
+        glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
+        glGetMaterialfv(GL_BACK, GL_SPECULAR, specular);
+        const GLfloat white[] = {1.0f, 1.0f, 1.0f, 1.0f};
+        QCOMPARE(std::equal(diffuse, diffuse + 4, white) &&
+                     std::equal(specular, specular + 4, white),
+                 whiteMaterial);
+    }
+
+    void cullingKeepsThePicture_data() {
+        QTest::addColumn<Vec3>("camera"); // yaw, pitch, distance
+        QTest::newRow("default view") << Vec3{0, 0, 10};
+        QTest::newRow("turned and raised") << Vec3{130, 35, 10};
+        QTest::newRow("from below") << Vec3{250, -60, 14};
+        // Inside the crowd: most planes reach behind the eye.
+        QTest::newRow("close up") << Vec3{40, 10, 2};
+        QTest::newRow("far away") << Vec3{300, 80, 40};
+    }
+
+    // Leaving out what the planes hide must not change a single pixel of a crowded scene:
+    // many planes through a small cube, with points, vectors and lines among them.
+    void cullingKeepsThePicture() {
+        QFETCH(Vec3, camera);
+        auto crowd = [](bool culling) {
+            return [culling] {
+                ObjectDrawing d;
+                d.setCulling(culling);
+                std::mt19937 random(1);
+                const Kind mix[] = {Points,  Points, Points, Points, Vectors,
+                                    Vectors, Lines,  Lines,  Lines,  Planes};
+                for (int i = 0; i < 600; ++i)
+                    drawOne(d, mix[i % 10], random);
+                d.flush();
+            };
+        };
+        const Camera c{camera.x, camera.y, camera.z};
+        const QImage whole = render(c, crowd(false));
+        QVERIFY(whole != render(c, [] {})); // the crowd is there at all
+        QCOMPARE(render(c, crowd(true)), whole);
+    }
+
+    void pointLooksLikeTheFullSphere_data() {
+        QTest::addColumn<Vec3>("centre");
+        QTest::addColumn<double>("distance");
+        QTest::addColumn<int>("allowedPixels");
+        // Large enough for the full mesh: the very same pixels.
+        QTest::newRow("just too large for the coarse mesh") << Vec3{0.3, 0.2, 0.1} << 7.9 << 0;
+        // A sphere of a few pixels: up to three outline pixels may be taken or left by the
+        // other outline, the rest differs by a faint step at most.
+        QTest::newRow("just small enough") << Vec3{0.3, 0.2, 0.1} << 8.2 << 3;
+        QTest::newRow("towards the corner") << Vec3{3, 3, 0} << 10.0 << 3;
+    }
+
+    // A point far away is drawn with a coarser sphere; the picture must stay the one the
+    // full sphere gives.
+    void pointLooksLikeTheFullSphere() {
+        QFETCH(Vec3, centre);
+        QFETCH(double, distance);
+        QFETCH(int, allowedPixels);
+        const Camera camera{0.0, 0.0, distance};
+        const QImage drawn = render(camera, [&] {
+            ObjectDrawing d;
+            d.drawPoint(Point(centre.x, centre.y, centre.z));
+            d.flush();
+        });
+        // The full sphere by hand, with the point's material.
+        const QImage full = render(camera, [&] {
+            const GLfloat diffuse[] = {0.8f, 0.5f, 0.2f, 1.0f};
+            const GLfloat specular[] = {0.8f, 0.5f, 0.4f, 1.0f};
+            const scene::Mesh mesh = scene::sphereMesh(scene::sphereSegments);
+            glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+            glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
+            glEnable(GL_CULL_FACE);
+            glBegin(GL_TRIANGLES);
+            for (unsigned i : mesh.triangles) {
+                glNormal3d(mesh.normals[i].x, mesh.normals[i].y, mesh.normals[i].z);
+                const Vec3 v = centre + mesh.vertices[i];
+                glVertex3d(v.x, v.y, v.z);
+            }
+            glEnd();
+            glDisable(GL_CULL_FACE);
+        });
+        QVERIFY(full != render(camera, [] {})); // the sphere is there at all
+        int pixels = 0, largest = 0;
+        for (int i = 0; i < viewSize * viewSize; ++i) {
+            const QRgb p = drawn.pixel(i % viewSize, i / viewSize);
+            const QRgb q = full.pixel(i % viewSize, i / viewSize);
             const int step = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
                                        std::abs(qBlue(p) - qBlue(q))});
             pixels += step > 8 ? 1 : 0;
             largest = std::max(largest, step);
         }
+        QVERIFY2(pixels <= allowedPixels,
+                 qPrintable(QStringLiteral("%1 differ, by up to %2").arg(pixels).arg(largest)));
     }
-    QVERIFY2(pixels <= allowedPixels,
-             qPrintable(QStringLiteral("%1 pixels differ, by up to %2").arg(pixels).arg(largest)));
-}
+};
 
 QTEST_MAIN(TestGLWidget)
 #include "test_glwidget.moc"

@@ -54,245 +54,203 @@ bool hidesAround(const Occlusion& o, const Vec3& centre, double margin = 0.0) {
 class TestSceneGeometry : public QObject {
     Q_OBJECT
 private slots:
-    void cameraMoves_data();
-    void cameraMoves();
-
-    void ticksStopBeforePlus100();
-    void arrowEndsAtTip_data();
-    void arrowEndsAtTip();
-    void degenerateInputDrawsNothing();
-    void lineAndPatchFollowTheirVectors();
-    void sphereIsClosedAndOutward_data();
-    void sphereIsClosedAndOutward();
-
-    void patchHidesOnlyWhatLiesWhollyBehindIt();
-    void drawnRectsHoldTheVisiblePart();
-    void patchCutAtTheNearPlaneHidesWithWhatIsLeft();
-    void farOffTheViewIsLeftAlone();
-};
-
-void TestSceneGeometry::cameraMoves_data() {
-    QTest::addColumn<Vec3>("before"); // yaw, pitch, distance
-    QTest::addColumn<QString>("move");
-    QTest::addColumn<Vec3>("after"); // or where the eye is
-    const double h = 10.0 * std::sqrt(0.5);
-    QTest::newRow("eye on +z") << Vec3{0, 0, 10} << "eye" << Vec3{0, 0, 10};
-    QTest::newRow("yaw 90 turns the eye to -x") << Vec3{90, 0, 10} << "eye" << Vec3{-10, 0, 0};
-    QTest::newRow("pitch -90, eye below") << Vec3{45, -90, 3} << "eye" << Vec3{0, -3, 0};
-    QTest::newRow("eye at yaw 45 pitch 45")
-        << Vec3{45, 45, 10} << "eye" << Vec3{-h * std::sqrt(0.5), h, h * std::sqrt(0.5)};
-    QTest::newRow("yaw 361 wraps to 0") << Vec3{361, 0, 10} << "normalise" << Vec3{0, 0, 10};
-    QTest::newRow("yaw -1 wraps to 360") << Vec3{-1, 0, 10} << "normalise" << Vec3{360, 0, 10};
-    QTest::newRow("yaw 360 stays") << Vec3{360, 0, 10} << "normalise" << Vec3{360, 0, 10};
-    QTest::newRow("pitch -91 clamps") << Vec3{10, -91, 10} << "normalise" << Vec3{10, -90, 10};
-    // Clamped at once, so dragging back acts at once.
-    QTest::newRow("200-pixel drag") << Vec3{0, 0, 10} << "turn 0 200" << Vec3{0, 90, 10};
-    QTest::newRow("twenty wheel steps") << Vec3{0, 0, 10} << "zoom 120 20" << Vec3{0, 0, 6};
-    QTest::newRow("fifty stop at the minimum") << Vec3{0, 0, 10} << "zoom 120 50" << Vec3{0, 0, 1};
-    QTest::newRow("a big delta is one step") << Vec3{0, 0, 10} << "zoom 960 20" << Vec3{0, 0, 6};
-    QTest::newRow("ten away") << Vec3{0, 0, 10} << "zoom -120 10" << Vec3{0, 0, 12};
-    QTest::newRow("zero delta") << Vec3{0, 0, 10} << "zoom 0 1" << Vec3{0, 0, 10};
-    QTest::newRow("turning wraps past 360") << Vec3{359.75, 0, 10} << "advance" << Vec3{0, 0, 10};
-    QTest::newRow("turning") << Vec3{0, 0, 10} << "advance" << Vec3{0.5, 0, 10};
-}
-
-void TestSceneGeometry::cameraMoves() {
-    QFETCH(Vec3, before);
-    QFETCH(QString, move);
-    QFETCH(Vec3, after);
-    Camera camera{before.x, before.y, before.z};
-    const QStringList words = move.split(' ');
-    if (words[0] == "normalise")
-        camera.normalise();
-    else if (words[0] == "turn")
-        camera.turn(words[1].toInt(), words[2].toInt());
-    else if (words[0] == "advance")
-        camera.advance();
-    for (int i = 0; words[0] == "zoom" && i < words[2].toInt(); ++i)
-        QCOMPARE(camera.zoom(words[1].toInt()), words[1] != "0");
-    const Vec3 now{camera.yaw, camera.pitch, camera.distance};
-    COMPARE_POINT(words[0] == "eye" ? camera.eye() : now, after);
-}
-
-void TestSceneGeometry::ticksStopBeforePlus100() {
-    const auto ticks = scene::tickSegments();
-    auto xTickAt = [&ticks](double x) {
-        return std::any_of(ticks.begin(), ticks.end(), [x](const scene::Segment& s) {
-            return s.from.x == x && s.to.x == x && s.from.y == -0.05 && s.to.y == 0.05;
-        });
-    };
-    QVERIFY(xTickAt(-100.0));
-    QVERIFY(xTickAt(99.0));
-    QVERIFY(!xTickAt(100.0));
-}
-
-void TestSceneGeometry::arrowEndsAtTip_data() {
-    QTest::addColumn<Vec3>("start");
-    QTest::addColumn<Vec3>("c");
-    QTest::newRow("along +y, no turn") << Vec3{0, 0, 0} << Vec3{0, 3, 0};
-    QTest::newRow("straight down") << Vec3{1, 1, 0} << Vec3{0, -3, 0};
-    QTest::newRow("oblique") << Vec3{1, 2, 3} << Vec3{2, -1, 4};
-    QTest::newRow("shorter than its head") << Vec3{0, 0, 0} << Vec3{0.1, 0, 0};
-}
-
-void TestSceneGeometry::arrowEndsAtTip() {
-    QFETCH(Vec3, start);
-    QFETCH(Vec3, c);
-    const auto arrow = scene::arrowGeometry(start, c);
-    QVERIFY(arrow);
-    QVERIFY(arrow->tip == start + c);
-    // The cone's apex (0, 0.2, 0), turned and moved, is the tip.
-    COMPARE_POINT(arrow->headBase + scene::rotated({0, 0.2, 0}, arrow->angle, arrow->axis),
-                  start + c);
-    // The shaft runs to the head's base, backwards when c is short.
-    COMPARE_CLOSE((arrow->shaftEnd - start).length(), std::fabs(c.length() - 0.2));
-}
-
-// Zero, NaN and infinite input draws nothing, nor does a line whose reach overflows.
-void TestSceneGeometry::degenerateInputDrawsNothing() {
-    const Vec3 o{0, 0, 0};
-    const Vec3 x{1, 0, 0};
-    const Vec3 y{0, 1, 0};
-    const Vec3 z{0, 0, 1};
-    QVERIFY(!scene::arrowGeometry({1, 1, 1}, o));
-    QVERIFY(!scene::arrowGeometry(o, {1, kNaN, 0}));
-    QVERIFY(!scene::arrowGeometry({kNaN, 0, 0}, x));
-    QVERIFY(!scene::lineSegment(o, o));
-    QVERIFY(!scene::lineSegment({0, -kInf, 0}, x));
-    QVERIFY(!scene::lineSegment(o, {1e307, 0, 0}));
-    QVERIFY(!scene::patchGeometry(o, x, y, {kNaN, 0, 1}));
-    QVERIFY(!scene::patchGeometry(o, o, y, z));
-    QVERIFY(!scene::patchGeometry(o, x, o, z));
-    QVERIFY(!scene::patchGeometry({kInf, 0, 0}, x, y, z));
-}
-
-// A line reaches 100 direction vectors either way, whatever their length. A patch is 12 by
-// 12 along u and v as given, not squared up, its normal folded into the positive octant so
-// that every plane faces the light the same way.
-void TestSceneGeometry::lineAndPatchFollowTheirVectors() {
-    const auto line = scene::lineSegment({1, 2, 3}, {0, 0.5, 0});
-    QVERIFY(line);
-    COMPARE_POINT(line->from, (Vec3{1, 52, 3}));
-    COMPARE_POINT(line->to, (Vec3{1, -48, 3}));
-    const auto patch = scene::patchGeometry({1, 1, 1}, {0, 2, 0}, {0, 3, -4}, {-2, 2, -1});
-    QVERIFY(patch);
-    COMPARE_POINT(patch->corners[0], (Vec3{1, 10.6, -3.8}));
-    COMPARE_POINT(patch->corners[1], (Vec3{1, 3.4, 5.8}));
-    COMPARE_POINT(patch->corners[2], (Vec3{1, -1.4, -3.8}));
-    COMPARE_POINT(patch->corners[3], (Vec3{1, -8.6, 5.8}));
-    COMPARE_POINT(patch->normal, (Vec3{2.0 / 3, 2.0 / 3, 1.0 / 3}));
-}
-
-void TestSceneGeometry::sphereIsClosedAndOutward_data() {
-    QTest::addColumn<int>("segments");
-    QTest::newRow("full") << scene::sphereSegments;
-    QTest::newRow("coarse, for small spheres") << scene::sphereSegmentsFor(1.0);
-}
-
-void TestSceneGeometry::sphereIsClosedAndOutward() {
-    QFETCH(int, segments);
-    const scene::Mesh mesh = scene::sphereMesh(segments);
-    QCOMPARE(mesh.normals.size(), mesh.vertices.size());
-    for (size_t i = 0; i < mesh.vertices.size(); ++i) {
-        COMPARE_CLOSE(mesh.vertices[i].length(), 0.05);
-        COMPARE_POINT(mesh.normals[i], mesh.vertices[i] * 20.0);
+    void cameraMoves_data() {
+        QTest::addColumn<Vec3>("before"); // yaw, pitch, distance
+        QTest::addColumn<QString>("move");
+        QTest::addColumn<Vec3>("after"); // or where the eye is
+        const double r3 = std::sqrt(3.0);
+        // Neither angle at 45 degrees, so that sine and cosine cannot stand for each other.
+        QTest::newRow("eye") << Vec3{30, 60, 10} << "eye" << Vec3{-2.5, 5 * r3, 2.5 * r3};
+        QTest::newRow("yaw 361 wraps to 0") << Vec3{361, 0, 10} << "normalise" << Vec3{0, 0, 10};
+        QTest::newRow("yaw -1 wraps to 360") << Vec3{-1, 0, 10} << "normalise" << Vec3{360, 0, 10};
+        QTest::newRow("yaw 360 stays") << Vec3{360, 0, 10} << "normalise" << Vec3{360, 0, 10};
+        QTest::newRow("pitch -91 clamps") << Vec3{10, -91, 10} << "normalise" << Vec3{10, -90, 10};
+        // Clamped at once, so dragging back acts at once.
+        QTest::newRow("200-pixel drag") << Vec3{0, 0, 10} << "turn 0 200" << Vec3{0, 90, 10};
+        QTest::newRow("a big delta, one step") << Vec3{0, 0, 10} << "zoom 960 20" << Vec3{0, 0, 6};
+        QTest::newRow("fifty, to the minimum") << Vec3{0, 0, 10} << "zoom 120 50" << Vec3{0, 0, 1};
+        QTest::newRow("ten away") << Vec3{0, 0, 10} << "zoom -120 10" << Vec3{0, 0, 12};
+        QTest::newRow("zero delta") << Vec3{0, 0, 10} << "zoom 0 1" << Vec3{0, 0, 10};
+        QTest::newRow("turning wraps") << Vec3{359.75, 0, 10} << "advance" << Vec3{0, 0, 10};
+        QTest::newRow("turning") << Vec3{0, 0, 10} << "advance" << Vec3{0.5, 0, 10};
     }
-    // The triangles reach both poles, and each turns counter-clockwise seen from outside,
-    // as culling expects.
-    double lowest = 1.0;
-    double highest = -1.0;
-    for (unsigned i : mesh.triangles) {
-        QVERIFY(i < mesh.vertices.size());
-        lowest = std::min(lowest, mesh.vertices[i].y);
-        highest = std::max(highest, mesh.vertices[i].y);
+    void cameraMoves() {
+        QFETCH(Vec3, before);
+        QFETCH(QString, move);
+        QFETCH(Vec3, after);
+        Camera camera{before.x, before.y, before.z};
+        const QStringList words = move.split(' ');
+        if (words[0] == "normalise")
+            camera.normalise();
+        else if (words[0] == "turn")
+            camera.turn(words[1].toInt(), words[2].toInt());
+        else if (words[0] == "advance")
+            camera.advance();
+        for (int i = 0; words[0] == "zoom" && i < words[2].toInt(); ++i)
+            QCOMPARE(camera.zoom(words[1].toInt()), words[1] != "0");
+        const Vec3 now{camera.yaw, camera.pitch, camera.distance};
+        COMPARE_POINT(words[0] == "eye" ? camera.eye() : now, after);
     }
-    COMPARE_CLOSE(lowest, -0.05);
-    COMPARE_CLOSE(highest, 0.05);
-    for (size_t t = 0; t < mesh.triangles.size(); t += 3) {
-        const Vec3& a = mesh.vertices[mesh.triangles[t]];
-        const Vec3 b = mesh.vertices[mesh.triangles[t + 1]] - a;
-        const Vec3 c = mesh.vertices[mesh.triangles[t + 2]] - a;
-        QVERIFY((b.y * c.z - b.z * c.y) * a.x + (b.z * c.x - b.x * c.z) * a.y +
-                    (b.x * c.y - b.y * c.x) * a.z >
-                0.0);
+
+    void ticksStopBeforePlus100() {
+        const auto ticks = scene::tickSegments();
+        auto xTickAt = [&ticks](double x) {
+            return std::any_of(ticks.begin(), ticks.end(), [x](const scene::Segment& s) {
+                return s.from.x == x && s.to.x == x && s.from.y == -0.05 && s.to.y == 0.05;
+            });
+        };
+        QVERIFY(xTickAt(-100.0) && xTickAt(99.0) && !xTickAt(100.0));
     }
-}
 
-void TestSceneGeometry::patchHidesOnlyWhatLiesWhollyBehindIt() {
-    // At distance 40 the patch at z = 0 spans about a third of the view.
-    const Occlusion o = occlusion(40.0, {facing(0.0, 0.0)});
-    QVERIFY(hidesAround(o, {0, 0, -2}));
-    QVERIFY(hidesAround(o, {3, 3, -1}));
-    QVERIFY(!hidesAround(o, {0, 0, 2}));      // in front
-    QVERIFY(!hidesAround(o, {0, 0, 0}));      // pierces it
-    QVERIFY(!hidesAround(o, {0, 0, -0.04}));  // closer than its radius
-    QVERIFY(!hidesAround(o, {10, 0, -2}));    // beside it on screen
-    QVERIFY(!hidesAround(o, {6.3, 0, -0.5})); // peeks out at the edge
-    // Wide lines drawn near the edge could reach past it.
-    QVERIFY(hidesAround(o, {4.3, 0, -0.1}, 0.0));
-    QVERIFY(!hidesAround(o, {4.3, 0, -0.1}, 10.0));
-    // Off screen nothing shows anyway; behind the eye nothing is known.
-    QVERIFY(hidesAround(o, {200, 0, 0}));
-    QVERIFY(!hidesAround(o, {0, 0, 45}));
+    void arrowEndsAtTip_data() {
+        QTest::addColumn<Vec3>("start");
+        QTest::addColumn<Vec3>("c");
+        QTest::newRow("along +y, no turn") << Vec3{0, 0, 0} << Vec3{0, 3, 0};
+        QTest::newRow("straight down") << Vec3{1, 1, 0} << Vec3{0, -3, 0};
+        QTest::newRow("oblique") << Vec3{1, 2, 3} << Vec3{2, -1, 4};
+        QTest::newRow("shorter than its head") << Vec3{0, 0, 0} << Vec3{0.1, 0, 0};
+    }
+    void arrowEndsAtTip() {
+        QFETCH(Vec3, start);
+        QFETCH(Vec3, c);
+        const auto arrow = scene::arrowGeometry(start, c);
+        QVERIFY(arrow && arrow->tip == start + c);
+        // The cone's apex (0, 0.2, 0), turned and moved, is the tip.
+        COMPARE_POINT(arrow->headBase + scene::rotated({0, 0.2, 0}, arrow->angle, arrow->axis),
+                      start + c);
+        // The shaft runs to the head's base, backwards when c is short.
+        COMPARE_CLOSE((arrow->shaftEnd - start).length(), std::fabs(c.length() - 0.2));
+    }
 
-    const Occlusion none = occlusion(40.0, {});
-    QVERIFY(!hidesAround(none, {0, 0, -2}));
-}
+    // Zero, NaN and infinite input draws nothing, nor does a line whose reach overflows.
+    // A line reaches 100 direction vectors either way, whatever their length. A patch is 12 by
+    // 12 along u and v as given, not squared up, its normal folded into the positive octant
+    // so that every plane faces the light the same way.
+    void linesAndPatches() {
+        const Vec3 o{0, 0, 0};
+        const Vec3 x{1, 0, 0};
+        const Vec3 y{0, 1, 0};
+        const Vec3 z{0, 0, 1};
+        QVERIFY(!scene::arrowGeometry({1, 1, 1}, o) && !scene::arrowGeometry({kNaN, 0, 0}, x));
+        QVERIFY(!scene::lineSegment(o, o) && !scene::lineSegment({0, -kInf, 0}, x));
+        QVERIFY(!scene::lineSegment(o, {1e307, 0, 0}));
+        QVERIFY(!scene::patchGeometry(o, x, y, {kNaN, 0, 1}) && !scene::patchGeometry(o, o, y, z));
+        QVERIFY(!scene::patchGeometry(o, x, o, z) && !scene::patchGeometry({kInf, 0, 0}, x, y, z));
+        const auto line = scene::lineSegment({1, 2, 3}, {0, 0.5, 0});
+        QVERIFY(line);
+        COMPARE_POINT(line->from, (Vec3{1, 52, 3}));
+        COMPARE_POINT(line->to, (Vec3{1, -48, 3}));
+        const auto patch = scene::patchGeometry({1, 1, 1}, {0, 2, 0}, {0, 3, -4}, {-2, 2, -1});
+        QVERIFY(patch);
+        COMPARE_POINT(patch->corners[0], (Vec3{1, 10.6, -3.8}));
+        COMPARE_POINT(patch->corners[1], (Vec3{1, 3.4, 5.8}));
+        COMPARE_POINT(patch->corners[2], (Vec3{1, -1.4, -3.8}));
+        COMPARE_POINT(patch->corners[3], (Vec3{1, -8.6, 5.8}));
+        COMPARE_POINT(patch->normal, (Vec3{2.0 / 3, 2.0 / 3, 1.0 / 3}));
+    }
 
-// A patch wholly behind another is not drawn, whichever comes first; one partly behind
-// it is drawn where it shows.
-void TestSceneGeometry::drawnRectsHoldTheVisiblePart() {
-    const scene::Patch front = facing(0.0, 0.0);
-    const scene::Patch hidden = facing(0.0, -20.0);
-    QVERIFY(occlusion(40.0, {front, hidden}).drawnRects(hidden).empty());
-    QVERIFY(occlusion(40.0, {hidden, front}).drawnRects(hidden).empty());
-    // On screen the front patch spans x and y from 128 to 272; the back one x from 176 to
-    // 318 and y from 129 to 271, so it shows right of x = 272 only.
-    const scene::Patch back = facing(4.0, -1.0);
-    const Occlusion o = occlusion(40.0, {front, back});
-    QVERIFY(!o.drawnRects(front).empty());
-    const std::vector<Occlusion::Rect> rects = o.drawnRects(back);
-    auto drawn = [&rects](int x, int y) {
-        for (const Occlusion::Rect& r : rects)
-            if (x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height)
-                return true;
-        return false;
-    };
-    const std::pair<QPoint, bool> shown[] = {{{300, 200}, true},  {{275, 200}, true},
-                                             {{316, 131}, true},  {{316, 269}, true},
-                                             {{230, 200}, false}, {{180, 150}, false}};
-    for (const auto& [p, shows] : shown)
-        QVERIFY2(drawn(p.x(), p.y()) == shows,
-                 qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
-}
+    void sphereIsClosedAndOutward_data() {
+        QTest::addColumn<int>("segments");
+        QTest::newRow("full") << scene::sphereSegments;
+        QTest::newRow("coarse, for small spheres") << scene::sphereSegmentsFor(1.0);
+    }
+    void sphereIsClosedAndOutward() {
+        QFETCH(int, segments);
+        const scene::Mesh mesh = scene::sphereMesh(segments);
+        QCOMPARE(mesh.normals.size(), mesh.vertices.size());
+        for (size_t i = 0; i < mesh.vertices.size(); ++i) {
+            COMPARE_CLOSE(mesh.vertices[i].length(), 0.05);
+            COMPARE_POINT(mesh.normals[i], mesh.vertices[i] * 20.0);
+        }
+        // The triangles reach both poles, and each turns counter-clockwise seen from outside,
+        // as culling expects.
+        double lowest = 1.0;
+        double highest = -1.0;
+        for (size_t t = 0; t < mesh.triangles.size(); t += 3) {
+            for (size_t k = 0; k < 3; ++k) {
+                QVERIFY(mesh.triangles[t + k] < mesh.vertices.size());
+                lowest = std::min(lowest, mesh.vertices[mesh.triangles[t + k]].y);
+                highest = std::max(highest, mesh.vertices[mesh.triangles[t + k]].y);
+            }
+            const Vec3& a = mesh.vertices[mesh.triangles[t]];
+            const Vec3 b = mesh.vertices[mesh.triangles[t + 1]] - a;
+            const Vec3 c = mesh.vertices[mesh.triangles[t + 2]] - a;
+            QVERIFY((b.y * c.z - b.z * c.y) * a.x + (b.z * c.x - b.x * c.z) * a.y +
+                        (b.x * c.y - b.y * c.x) * a.z >
+                    0.0);
+        }
+        COMPARE_CLOSE(lowest, -0.05);
+        COMPARE_CLOSE(highest, 0.05);
+    }
 
-void TestSceneGeometry::patchCutAtTheNearPlaneHidesWithWhatIsLeft() {
+    void patchHidesOnlyWhatLiesWhollyBehindIt() {
+        // At distance 40 the patch at z = 0 spans about a third of the view.
+        const Occlusion o = occlusion(40.0, {facing(0.0, 0.0)});
+        QVERIFY(hidesAround(o, {0, 0, -2}));
+        QVERIFY(hidesAround(o, {3, 3, -1}));
+        QVERIFY(!hidesAround(o, {0, 0, 2}));      // in front
+        QVERIFY(!hidesAround(o, {0, 0, 0}));      // pierces it
+        QVERIFY(!hidesAround(o, {0, 0, -0.04}));  // closer than its radius
+        QVERIFY(!hidesAround(o, {10, 0, -2}));    // beside it on screen
+        QVERIFY(!hidesAround(o, {6.3, 0, -0.5})); // peeks out at the edge
+        // Wide lines drawn near the edge could reach past it.
+        QVERIFY(hidesAround(o, {4.3, 0, -0.1}, 0.0));
+        QVERIFY(!hidesAround(o, {4.3, 0, -0.1}, 10.0));
+        // Off screen nothing shows anyway; behind the eye nothing is known.
+        QVERIFY(hidesAround(o, {200, 0, 0}));
+        QVERIFY(!hidesAround(o, {0, 0, 45}));
+        QVERIFY(!hidesAround(occlusion(40.0, {}), {0, 0, -2}));
+    }
+
+    // A patch wholly behind another is not drawn, whichever comes first; one partly behind
+    // it is drawn where it shows.
+    void drawnRectsHoldTheVisiblePart() {
+        const scene::Patch front = facing(0.0, 0.0);
+        const scene::Patch hidden = facing(0.0, -20.0);
+        QVERIFY(occlusion(40.0, {front, hidden}).drawnRects(hidden).empty());
+        QVERIFY(occlusion(40.0, {hidden, front}).drawnRects(hidden).empty());
+        // On screen the front patch spans x and y from 128 to 272; the back one x from 176
+        // to 318 and y from 129 to 271, so it shows right of x = 272 only.
+        const scene::Patch back = facing(4.0, -1.0);
+        const Occlusion o = occlusion(40.0, {front, back});
+        QVERIFY(!o.drawnRects(front).empty());
+        const std::vector<Occlusion::Rect> rects = o.drawnRects(back);
+        QString drawn;
+        for (const QPoint p : {QPoint(300, 200), QPoint(275, 200), QPoint(316, 131),
+                               QPoint(316, 269), QPoint(230, 200), QPoint(180, 150)}) {
+            bool in = false;
+            for (const Occlusion::Rect& r : rects)
+                in = in || QRect(r.x, r.y, r.width, r.height).contains(p);
+            drawn += in ? '1' : '0';
+        }
+        QCOMPARE(drawn, "111100");
+    }
+
     // Seen from distance 3, the plane x + z = 0 reaches behind the eye; what is in front
-    // still covers the right half of the view.
-    const scene::Patch cut = *scene::patchGeometry({0, 0, 0}, {1, 0, -1}, {0, 1, 0}, {1, 0, 1});
-    const Occlusion o = occlusion(3.0, {cut});
-    QVERIFY(hidesAround(o, {1, 0, -3}));
-    QVERIFY(!hidesAround(o, {0.5, 0, 1}));
-    QVERIFY(!o.drawnRects(cut).empty());
+    // still covers the right half of the view. Wholly behind the eye, a patch draws nothing
+    // and hides nothing.
+    void patchCutAtTheNearPlaneHidesWithWhatIsLeft() {
+        const scene::Patch cut = *scene::patchGeometry({0, 0, 0}, {1, 0, -1}, {0, 1, 0}, {1, 0, 1});
+        const Occlusion o = occlusion(3.0, {cut});
+        QVERIFY(hidesAround(o, {1, 0, -3}) && !hidesAround(o, {0.5, 0, 1}));
+        QVERIFY(!o.drawnRects(cut).empty());
+        const scene::Patch behind = facing(0.0, 5.0);
+        const Occlusion none = occlusion(3.0, {behind});
+        QVERIFY(none.drawnRects(behind).empty() && !hidesAround(none, {0, 0, 0}));
+    }
 
-    // Wholly behind the eye: it draws nothing and hides nothing.
-    const scene::Patch behind = facing(0.0, 5.0);
-    const Occlusion none = occlusion(3.0, {behind});
-    QVERIFY(none.drawnRects(behind).empty());
-    QVERIFY(!hidesAround(none, {0, 0, 0}));
-}
-
-// Window coordinates of a million pixels and more lose the precision the cells need: such a
-// patch is drawn as it is and hides nothing.
-void TestSceneGeometry::farOffTheViewIsLeftAlone() {
-    const scene::Patch far = facing(1e9, -5.0);
-    const Occlusion o = occlusion(40.0, {far, facing(0.0, 0.0)});
-    const std::vector<Occlusion::Rect> rects = o.drawnRects(far);
-    QCOMPARE(rects.size(), size_t(1));
-    QCOMPARE(QRect(rects[0].x, rects[0].y, rects[0].width, rects[0].height), QRect(0, 0, 400, 400));
-    QVERIFY(!hidesAround(o, {1e9, 0, -6}));
-    QVERIFY(hidesAround(o, {0, 0, -2}));
-}
+    // Window coordinates of a million pixels and more lose the precision the cells need:
+    // such a patch is drawn as it is and hides nothing.
+    void farOffTheViewIsLeftAlone() {
+        const scene::Patch far = facing(1e9, -5.0);
+        const Occlusion o = occlusion(40.0, {far, facing(0.0, 0.0)});
+        const std::vector<Occlusion::Rect> rects = o.drawnRects(far);
+        QCOMPARE(rects.size(), size_t(1));
+        QCOMPARE(QRect(rects[0].x, rects[0].y, rects[0].width, rects[0].height),
+                 QRect(0, 0, 400, 400));
+        QVERIFY(!hidesAround(o, {1e9, 0, -6}) && hidesAround(o, {0, 0, -2}));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestSceneGeometry)
 #include "test_scenegeometry.moc"
