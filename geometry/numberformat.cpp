@@ -1,16 +1,14 @@
 #include "geometry/numberformat.h"
 
-#include <iomanip>
-#include <locale>
-#include <sstream>
+#include <charconv>
 
 std::string formatNumber(double value, int significantDigits) {
-    // A stream with the classic locale: the window sets the process locale from the
-    // environment, and a Czech one would otherwise print a decimal comma.
-    std::ostringstream stream;
-    stream.imbue(std::locale::classic());
-    stream << std::setprecision(significantDigits) << value;
-    std::string out = stream.str();
+    // to_chars writes as printf's %g does, but in no locale: a Czech one would otherwise
+    // bring a decimal comma.
+    char buffer[64];
+    const std::to_chars_result written = std::to_chars(
+        buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
+    std::string out(buffer, written.ptr);
     const std::string::size_type e = out.find('e');
     if (e == std::string::npos || e + 2 > out.size())
         return out;

@@ -16,14 +16,20 @@ bool isBlank(char c) {
 } // namespace
 
 std::string fileNumber(double value) {
-    std::string text;
-    for (int digits = 6; digits <= 17; ++digits) {
-        text = formatNumber(value, digits);
-        double back = 0.0;
-        if (parseFileNumber(text, back) && std::memcmp(&back, &value, sizeof value) == 0)
-            break;
-    }
-    return text;
+    const std::string six = formatNumber(value);
+    double back = 0.0;
+    if (!std::isfinite(value) ||
+        (parseFileNumber(six, back) && std::memcmp(&back, &value, sizeof value) == 0))
+        return six;
+    // The shortest form that reads back has as many digits as are needed, and no fewer
+    // digits than those can: count them in its mantissa.
+    char shortest[64];
+    const std::to_chars_result written =
+        std::to_chars(shortest, shortest + sizeof shortest, value, std::chars_format::scientific);
+    const char* begin = shortest;
+    const char* exponent = std::find(begin, static_cast<const char*>(written.ptr), 'e');
+    const auto digits = std::count_if(begin, exponent, [](char c) { return c >= '0' && c <= '9'; });
+    return formatNumber(value, std::max(6, static_cast<int>(digits)));
 }
 
 bool parseFileNumber(const std::string& text, double& value) {
