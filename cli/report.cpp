@@ -1,7 +1,6 @@
 #include "report.h"
 
 #include "geometry/description.h"
-#include "geometry/line.h"
 #include "geometry/surface.h"
 
 #include <QJsonArray>
@@ -48,20 +47,6 @@ QString coordinates(const char* open, double x, double y, double z, const char* 
              QLatin1String(close));
 }
 
-// A parent line's parametric or a parent plane's general equation, from its geometry alone:
-// describing it would list all of its own parents as well, which made long files quadratic.
-QString ownEquation(const ObjectStore& store, const ObjectSummary& r) {
-    const SpaceObject* parent = store.find(r.name);
-    if (!parent || parent->type() != r.kind)
-        return {};
-    if (r.kind == 2) {
-        const auto* l = static_cast<const line*>(parent);
-        return text(lineEquation(l->point, l->direction));
-    }
-    const auto* s = static_cast<const surface*>(parent);
-    return text(planeGeneralEquation(s->normal, s->d));
-}
-
 QString equationOf(const std::vector<ObjectSummary>& rows, int kind) {
     for (const ObjectSummary& r : rows)
         if (r.kind == kind)
@@ -82,9 +67,10 @@ QString parentLine(const ObjectStore& store, const ObjectSummary& r) {
         return QStringLiteral("Normal Vector ") + name + QLatin1Char(' ') +
                coordinates("(", r.x, r.y, r.z, ")");
     case 2:
-        return QStringLiteral("Line ") + name + QLatin1Char(' ') + ownEquation(store, r);
+        return QStringLiteral("Line ") + name + QLatin1Char(' ') + text(parentEquation(store, r));
     case 3:
-        return QStringLiteral("Surface ") + name + QStringLiteral(": ") + ownEquation(store, r);
+        return QStringLiteral("Surface ") + name + QStringLiteral(": ") +
+               text(parentEquation(store, r));
     default:
         return {};
     }

@@ -99,6 +99,21 @@ std::string planeGeneralEquation(const Vector& n, double d) {
     return text + " = 0";
 }
 
+std::string parentEquation(const ObjectStore& store, const ObjectSummary& record) {
+    const SpaceObject* parent = store.find(record.name);
+    if (!parent || parent->type() != record.kind)
+        return {};
+    if (record.kind == 2) {
+        const auto* l = static_cast<const line*>(parent);
+        return lineEquation(l->point, l->direction);
+    }
+    if (record.kind == 3) {
+        const auto* s = static_cast<const surface*>(parent);
+        return planeGeneralEquation(s->normal, s->d);
+    }
+    return {};
+}
+
 std::vector<ObjectSummary> describeObject(const ObjectStore&, const SpaceObject* object) {
     std::vector<ObjectSummary> records;
     if (!object)

@@ -28,3 +28,9 @@ std::string lineEquation(const Point& P, const Vector& V);
 std::string planeParametricEquation(const Point& P, const Vector& u, const Vector& v);
 // "1x +2y -3z +4 = 0".
 std::string planeGeneralEquation(const Vector& n, double d);
+
+// The equation a parent's record shows beside its name: a line's parametric, a plane's
+// general one, from its geometry alone (describing it would list its own parents as well,
+// which made long files quadratic). Empty when the store holds no line or plane of that
+// record's name and kind.
+std::string parentEquation(const ObjectStore& store, const ObjectSummary& record);

@@ -2,9 +2,7 @@
 #include "gui/stereongui.h"
 
 #include "geometry/description.h"
-#include "geometry/line.h"
 #include "geometry/point.h"
-#include "geometry/surface.h"
 #include "view3d/glwidget.h"
 #include "widgets/objectitem.h"
 #include "widgets/objectlist.h"
@@ -44,20 +42,6 @@ QString kindWord(int kind) {
     return StereonGUI::tr(kindWords[kind]);
 }
 
-// A parent line's parametric or a parent plane's general equation, from its geometry alone:
-// describing it would list all of its own parents as well, which made long lists quadratic.
-QString ownEquation(const ObjectStore& store, const ObjectSummary& record) {
-    const SpaceObject* parent = store.find(record.name);
-    if (!parent || parent->type() != record.kind)
-        return QString();
-    if (record.kind == 2) {
-        const auto* l = static_cast<const line*>(parent);
-        return QString::fromStdString(lineEquation(l->point, l->direction));
-    }
-    const auto* s = static_cast<const surface*>(parent);
-    return QString::fromStdString(planeGeneralEquation(s->normal, s->d));
-}
-
 // What an entry shows besides its title.
 struct EntryInfo {
     QList<ObjectItem::InfoLine> lines;
@@ -84,7 +68,7 @@ EntryInfo describeEntry(const ObjectStore& store, const std::vector<ObjectSummar
         case 2:
         case 3: {
             QString text = kindWord(record.kind) + QLatin1Char(' ') + name;
-            const QString equation = ownEquation(store, record);
+            const QString equation = QString::fromStdString(parentEquation(store, record));
             if (!equation.isEmpty())
                 text += QLatin1String(record.kind == 2 ? " " : ": ") + equation;
             info.lines.append({text, name, record.visible});
