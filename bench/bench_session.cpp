@@ -21,7 +21,10 @@ namespace {
 constexpr int repeats = 3;
 
 int objectCount(const ObjectStore& store) {
-    return store.count(0) + store.count(1) + store.count(2) + store.count(3);
+    int count = 0;
+    for (Kind kind : storedKinds)
+        count += store.count(kind);
+    return count;
 }
 
 void fillStore(ObjectStore& store, int wanted) {

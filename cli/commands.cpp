@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -148,7 +149,7 @@ int show(const Invocation& inv, QTextStream& out) {
         for (const QString& name : inv.arguments.mid(1))
             chosen.push_back(object(store, name));
     } else {
-        for (int kind = 0; kind < 4; ++kind)
+        for (Kind kind : storedKinds)
             for (const auto& entry : store.objects(kind))
                 if (inv.all || entry.second->visible)
                     chosen.push_back(entry.second.get());
@@ -180,7 +181,7 @@ int intersectCommand(const Invocation& inv, QTextStream& out) {
         intersect(store, bytes(inv.arguments[1]), bytes(inv.arguments[2]), &why);
     if (why == Refusal::TooLarge)
         throw tooLarge("intersection", inv.arguments[1], inv.arguments[2]);
-    if (result.head.kind == intersection::errorKind)
+    if (result.outcome == IntersectionResult::Outcome::Error)
         throw Failure{Refused, QStringLiteral("%1 and %2 have no intersection that can be "
                                               "computed (Error 0xc58d3)")
                                    .arg(inv.arguments[1], inv.arguments[2])};
@@ -201,18 +202,18 @@ int measureCommand(const Invocation& inv, QTextStream& out, bool isAngle) {
     object(store, inv.arguments[2]);
     const std::string a = bytes(inv.arguments[1]), b = bytes(inv.arguments[2]);
     Refusal why = Refusal::None;
-    const double value =
+    const std::optional<double> value =
         isAngle ? angleBetween(store, a, b, &why) : distanceBetween(store, a, b, &why);
     if (why == Refusal::TooLarge)
         throw tooLarge(isAngle ? "angle" : "distance", inv.arguments[1], inv.arguments[2]);
-    if (value == noResult && why != Refusal::None)
+    if (!value)
         throw Failure{Refused, QStringLiteral("%1 and %2 have no %3 (Error 0xc58d3)")
                                    .arg(inv.arguments[1], inv.arguments[2],
                                         QLatin1String(isAngle ? "angle" : "distance"))};
     if (inv.json)
-        printJson(out, QJsonObject{{QLatin1String(isAngle ? "angle" : "distance"), value}});
+        printJson(out, QJsonObject{{QLatin1String(isAngle ? "angle" : "distance"), *value}});
     else
-        out << "Result = " << listNumber(value) << (isAngle ? QStringLiteral("\u00b0") : QString())
+        out << "Result = " << listNumber(*value) << (isAngle ? QStringLiteral("\u00b0") : QString())
             << '\n';
     return Success;
 }
@@ -359,7 +360,8 @@ int add(const Invocation& inv, QTextStream& out) {
         const auto o = operands(rest);
         built = createIntersection(store, o[0], o[1], newName, &why);
         if (why == Refusal::NoCommonPoint) {
-            const bool lines = store.find(o[0])->type() == 2 && store.find(o[1])->type() == 2;
+            const bool lines =
+                store.find(o[0])->type() == Kind::Line && store.find(o[1])->type() == Kind::Line;
             const QString how = QLatin1String(lines ? "parallel or skew" : "parallel");
             throw Failure{
                 Refused,

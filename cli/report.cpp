@@ -11,30 +11,30 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-const char* kindWord(int kind) {
+const char* kindWord(Kind kind) {
     switch (kind) {
-    case 0:
+    case Kind::Point:
         return "Point";
-    case 1:
+    case Kind::Vector:
         return "Vector";
-    case 2:
+    case Kind::Line:
         return "Line";
-    case 3:
+    case Kind::Plane:
         return "Surface";
     default:
         return "";
     }
 }
 
-const char* kindKey(int kind) {
+const char* kindKey(Kind kind) {
     switch (kind) {
-    case 0:
+    case Kind::Point:
         return "point";
-    case 1:
+    case Kind::Vector:
         return "vector";
-    case 2:
+    case Kind::Line:
         return "line";
-    case 3:
+    case Kind::Plane:
         return "plane";
     default:
         return "object";
@@ -47,28 +47,31 @@ QString coordinates(const char* open, double x, double y, double z, const char* 
              QLatin1String(close));
 }
 
-QString equationOf(const std::vector<ObjectSummary>& rows, int kind) {
+QString equationOf(const std::vector<ObjectSummary>& rows, Row row) {
     for (const ObjectSummary& r : rows)
-        if (r.kind == kind)
+        if (r.row == row)
             return text(r.name);
     return {};
 }
 
+// Empty for a row that stands for no parent.
 QString parentLine(const ObjectStore& store, const ObjectSummary& r) {
     const QString name = text(r.name);
-    switch (r.kind) {
-    case 0:
-        return QStringLiteral("Point ") + name + QLatin1Char(' ') +
-               coordinates("[", r.x, r.y, r.z, "]");
-    case 1:
-        return QStringLiteral("Vector ") + name + QLatin1Char(' ') +
-               coordinates("(", r.x, r.y, r.z, ")");
-    case describe::normalVector:
+    if (r.row == Row::NormalVector)
         return QStringLiteral("Normal Vector ") + name + QLatin1Char(' ') +
                coordinates("(", r.x, r.y, r.z, ")");
-    case 2:
+    if (r.row != Row::Object)
+        return {};
+    switch (r.kind) {
+    case Kind::Point:
+        return QStringLiteral("Point ") + name + QLatin1Char(' ') +
+               coordinates("[", r.x, r.y, r.z, "]");
+    case Kind::Vector:
+        return QStringLiteral("Vector ") + name + QLatin1Char(' ') +
+               coordinates("(", r.x, r.y, r.z, ")");
+    case Kind::Line:
         return QStringLiteral("Line ") + name + QLatin1Char(' ') + text(parentEquation(store, r));
-    case 3:
+    case Kind::Plane:
         return QStringLiteral("Surface ") + name + QStringLiteral(": ") +
                text(parentEquation(store, r));
     default:
@@ -77,7 +80,8 @@ QString parentLine(const ObjectStore& store, const ObjectSummary& r) {
 }
 
 bool isParentRecord(const ObjectSummary& r) {
-    return (r.kind >= 0 && r.kind <= 3) || r.kind == describe::normalVector;
+    return r.row == Row::NormalVector ||
+           (r.row == Row::Object && r.kind != Kind::Root && r.kind != Kind::Empty);
 }
 
 QJsonArray triple(double x, double y, double z) {
@@ -111,14 +115,14 @@ QString printable(const QString& text) {
 
 QString objectTitle(const SpaceObject* object) {
     const QString name = text(object->name);
-    const int kind = object->type();
-    if (kind == 0 || kind == 1) {
+    const Kind kind = object->type();
+    if (kind == Kind::Point || kind == Kind::Vector) {
         const vector4D& c = static_cast<const Point*>(object)->coordinates;
         return QLatin1String(kindWord(kind)) + QLatin1Char(' ') + name + QLatin1Char(' ') +
-               (kind == 0 ? coordinates("[", c.x(), c.y(), c.z(), "]")
-                          : coordinates("(", c.x(), c.y(), c.z(), ")"));
+               (kind == Kind::Point ? coordinates("[", c.x(), c.y(), c.z(), "]")
+                                    : coordinates("(", c.x(), c.y(), c.z(), ")"));
     }
-    if (kind == 3) {
+    if (kind == Kind::Plane) {
         const auto* s = static_cast<const surface*>(object);
         return QStringLiteral("Surface ") + name + QStringLiteral(": ") +
                text(planeGeneralEquation(s->normal, s->d));
@@ -129,7 +133,7 @@ QString objectTitle(const SpaceObject* object) {
 QStringList objectDetails(const ObjectStore& store, const SpaceObject* object) {
     QStringList lines;
     for (const ObjectSummary& r : describeObject(store, object)) {
-        if (r.kind == describe::parametricEquation)
+        if (r.row == Row::ParametricEquation)
             lines << QStringLiteral("Parametric equation: ") + text(r.name);
         else if (isParentRecord(r))
             lines << parentLine(store, r) + (r.visible ? QString() : QStringLiteral(" (hidden)"));
@@ -139,21 +143,21 @@ QStringList objectDetails(const ObjectStore& store, const SpaceObject* object) {
 
 QJsonObject objectJson(const ObjectStore& store, const SpaceObject* object) {
     QJsonObject o;
-    const int kind = object->type();
+    const Kind kind = object->type();
     o[QStringLiteral("kind")] = QLatin1String(kindKey(kind));
     o[QStringLiteral("name")] = text(object->name);
     o[QStringLiteral("visible")] = object->visible;
     o[QStringLiteral("title")] = objectTitle(object);
-    if (kind == 0 || kind == 1) {
+    if (kind == Kind::Point || kind == Kind::Vector) {
         const vector4D& c = static_cast<const Point*>(object)->coordinates;
         o[QStringLiteral("coordinates")] = triple(c.x(), c.y(), c.z());
     }
     const auto rows = describeObject(store, object);
-    if (kind == 2 || kind == 3)
-        o[QStringLiteral("parametric")] = equationOf(rows, describe::parametricEquation);
-    if (kind == 3) {
+    if (kind == Kind::Line || kind == Kind::Plane)
+        o[QStringLiteral("parametric")] = equationOf(rows, Row::ParametricEquation);
+    if (kind == Kind::Plane) {
         const auto* s = static_cast<const surface*>(object);
-        o[QStringLiteral("general")] = equationOf(rows, describe::generalEquation);
+        o[QStringLiteral("general")] = equationOf(rows, Row::GeneralEquation);
         const vector4D& n = s->normal.coordinates;
         o[QStringLiteral("normal")] = triple(n.x(), n.y(), n.z());
         o[QStringLiteral("d")] = s->d;
@@ -167,35 +171,42 @@ QJsonObject objectJson(const ObjectStore& store, const SpaceObject* object) {
 
 QStringList intersectionText(const IntersectionResult& result) {
     const ObjectSummary& h = result.head;
-    switch (h.kind) {
-    case -2:
+    switch (result.outcome) {
+    case IntersectionResult::Outcome::Empty:
         return {QStringLiteral("The intersection DOES NOT exist")};
-    case 7: {
+    case IntersectionResult::Outcome::Relation: {
         if (result.rows.size() < 2)
             return {};
         const ObjectSummary* a = &result.rows[0];
         const ObjectSummary* b = &result.rows[1];
-        if (a->kind != 0) // the point is always named first
+        if (a->kind != Kind::Point) // the point is always named first
             std::swap(a, b);
         const QString p = text(a->name), o = text(b->name);
-        if (b->kind == 0)
-            return {h.visible ? QStringLiteral("Points %1 and %2 are equal").arg(p, o)
-                              : QStringLiteral("Points %1 and %2 ARE NOT equal").arg(p, o)};
-        if (b->kind == 2)
-            return {h.visible ? QStringLiteral("Point %1 lays on line %2").arg(p, o)
-                              : QStringLiteral("Point %1 DOES NOT lay on line %2").arg(p, o)};
-        return {h.visible ? QStringLiteral("Point %1 lays on surface %2").arg(p, o)
-                          : QStringLiteral("Point %1 DOES NOT lay on surface %2").arg(p, o)};
+        const bool holds = result.holds;
+        if (b->kind == Kind::Point)
+            return {holds ? QStringLiteral("Points %1 and %2 are equal").arg(p, o)
+                          : QStringLiteral("Points %1 and %2 ARE NOT equal").arg(p, o)};
+        if (b->kind == Kind::Line)
+            return {holds ? QStringLiteral("Point %1 lays on line %2").arg(p, o)
+                          : QStringLiteral("Point %1 DOES NOT lay on line %2").arg(p, o)};
+        return {holds ? QStringLiteral("Point %1 lays on surface %2").arg(p, o)
+                      : QStringLiteral("Point %1 DOES NOT lay on surface %2").arg(p, o)};
     }
-    case 0:
+    case IntersectionResult::Outcome::Object:
+        break;
+    case IntersectionResult::Outcome::Error:
+        return {};
+    }
+    switch (h.kind) {
+    case Kind::Point:
         return {QStringLiteral("Point ") + coordinates("[", h.x, h.y, h.z, "]")};
-    case 2:
+    case Kind::Line:
         return {QStringLiteral("Line"), QStringLiteral("Parametric equation: ") +
-                                            equationOf(result.rows, describe::parametricEquation)};
-    case 3:
-        return {QStringLiteral("Surface: ") + equationOf(result.rows, describe::generalEquation),
+                                            equationOf(result.rows, Row::ParametricEquation)};
+    case Kind::Plane:
+        return {QStringLiteral("Surface: ") + equationOf(result.rows, Row::GeneralEquation),
                 QStringLiteral("Parametric equation: ") +
-                    equationOf(result.rows, describe::parametricEquation)};
+                    equationOf(result.rows, Row::ParametricEquation)};
     default:
         return {};
     }
@@ -204,29 +215,33 @@ QStringList intersectionText(const IntersectionResult& result) {
 QJsonObject intersectionJson(const IntersectionResult& result) {
     const ObjectSummary& h = result.head;
     QJsonObject o;
-    switch (h.kind) {
-    case -2:
-        o[QStringLiteral("result")] = QStringLiteral("empty");
+    const QString resultKey = QStringLiteral("result");
+    switch (result.outcome) {
+    case IntersectionResult::Outcome::Error:
+        o[resultKey] = QStringLiteral("error");
         break;
-    case 7:
-        o[QStringLiteral("result")] = QStringLiteral("relation");
-        o[QStringLiteral("holds")] = h.visible;
+    case IntersectionResult::Outcome::Empty:
+        o[resultKey] = QStringLiteral("empty");
         break;
-    case 0:
-        o[QStringLiteral("result")] = QStringLiteral("point");
-        o[QStringLiteral("coordinates")] = triple(h.x, h.y, h.z);
+    case IntersectionResult::Outcome::Relation:
+        o[resultKey] = QStringLiteral("relation");
+        o[QStringLiteral("holds")] = result.holds;
         break;
-    case 2:
-        o[QStringLiteral("result")] = QStringLiteral("line");
-        o[QStringLiteral("parametric")] = equationOf(result.rows, describe::parametricEquation);
+    case IntersectionResult::Outcome::Object:
+        if (h.kind == Kind::Point) {
+            o[resultKey] = QStringLiteral("point");
+            o[QStringLiteral("coordinates")] = triple(h.x, h.y, h.z);
+        } else if (h.kind == Kind::Line) {
+            o[resultKey] = QStringLiteral("line");
+            o[QStringLiteral("parametric")] = equationOf(result.rows, Row::ParametricEquation);
+        } else if (h.kind == Kind::Plane) {
+            o[resultKey] = QStringLiteral("plane");
+            o[QStringLiteral("general")] = equationOf(result.rows, Row::GeneralEquation);
+            o[QStringLiteral("parametric")] = equationOf(result.rows, Row::ParametricEquation);
+        } else {
+            o[resultKey] = QStringLiteral("error");
+        }
         break;
-    case 3:
-        o[QStringLiteral("result")] = QStringLiteral("plane");
-        o[QStringLiteral("general")] = equationOf(result.rows, describe::generalEquation);
-        o[QStringLiteral("parametric")] = equationOf(result.rows, describe::parametricEquation);
-        break;
-    default:
-        o[QStringLiteral("result")] = QStringLiteral("error");
     }
     o[QStringLiteral("text")] = intersectionText(result).join(QLatin1Char('\n'));
     return o;

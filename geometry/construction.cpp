@@ -56,7 +56,7 @@ bool fileVisible(ObjectStore& store, std::unique_ptr<SpaceObject> object, const 
     object->name = name;
     object->visible = true;
     object->parents = std::move(parents);
-    const int kind = object->type();
+    const Kind kind = object->type();
     store.insert(kind, std::move(object));
     tellRefusal(why, Refusal::None);
     return true;
@@ -98,7 +98,7 @@ bool createVectorFromPoints(ObjectStore& store, const std::string& first, const 
         return refuse(why, r);
     SpaceObject* a = store.find(first);
     SpaceObject* b = store.find(second);
-    if (a->type() != 0 || b->type() != 0)
+    if (a->type() != Kind::Point || b->type() != Kind::Point)
         return refuse(why, Refusal::WrongKinds);
     if (!isUsable(a) || !isUsable(b))
         return refuse(why, Refusal::Degenerate);
@@ -114,16 +114,17 @@ bool createLine(ObjectStore& store, const std::string& first, const std::string&
         return refuse(why, r);
     SpaceObject* a = store.find(first);
     SpaceObject* b = store.find(second);
-    const bool twoPoints = a->type() == 0 && b->type() == 0;
-    const bool pointAndVector =
-        (a->type() == 0 && b->type() == 1) || (a->type() == 1 && b->type() == 0);
+    const bool twoPoints = a->type() == Kind::Point && b->type() == Kind::Point;
+    const bool pointAndVector = (a->type() == Kind::Point && b->type() == Kind::Vector) ||
+                                (a->type() == Kind::Vector && b->type() == Kind::Point);
     if (!twoPoints && !pointAndVector)
         return refuse(why, Refusal::WrongKinds);
     if (!isUsable(a) || !isUsable(b))
         return refuse(why, Refusal::Degenerate);
-    const auto* point = static_cast<const Point*>(a->type() == 0 ? a : b);
-    const Vector direction = twoPoints ? Vector(coordinatesOf(b) - coordinatesOf(a))
-                                       : *static_cast<const Vector*>(a->type() == 1 ? a : b);
+    const auto* point = static_cast<const Point*>(a->type() == Kind::Point ? a : b);
+    const Vector direction = twoPoints
+                                 ? Vector(coordinatesOf(b) - coordinatesOf(a))
+                                 : *static_cast<const Vector*>(a->type() == Kind::Vector ? a : b);
     if (!direction.coordinates.isFinite())
         return refuse(why, Refusal::TooLarge);
     auto result = std::make_unique<line>();
@@ -145,8 +146,8 @@ bool createSurfaceFromPointAndNormal(ObjectStore& store, const std::string& firs
         return refuse(why, r);
     SpaceObject* a = store.find(first);
     SpaceObject* b = store.find(second);
-    const bool pointFirst = a->type() == 0 && b->type() == 1;
-    if (!pointFirst && !(a->type() == 1 && b->type() == 0))
+    const bool pointFirst = a->type() == Kind::Point && b->type() == Kind::Vector;
+    if (!pointFirst && !(a->type() == Kind::Vector && b->type() == Kind::Point))
         return refuse(why, Refusal::WrongKinds);
     if (!isUsable(a) || !isUsable(b))
         return refuse(why, Refusal::Degenerate);
@@ -171,8 +172,11 @@ bool createSurfaceFromThree(ObjectStore& store, const std::string& first, const 
     SpaceObject* b = store.find(second);
     SpaceObject* c = store.find(third);
     const auto vectorOf = [](const SpaceObject* o) { return *static_cast<const Vector*>(o); };
-    const int kinds = a->type() * 100 + b->type() * 10 + c->type();
-    const bool threePoints = kinds == 0;
+    const auto kindsAre = [&](Kind first, Kind second, Kind third) {
+        return a->type() == first && b->type() == second && c->type() == third;
+    };
+    constexpr Kind P = Kind::Point, V = Kind::Vector;
+    const bool threePoints = kindsAre(P, P, P);
     // The plane is spanned by "along" then "across" through "at".
     Vector along, across;
     const SpaceObject* at = nullptr;
@@ -180,15 +184,15 @@ bool createSurfaceFromThree(ObjectStore& store, const std::string& first, const 
         along = Vector(coordinatesOf(b) - coordinatesOf(a));
         across = Vector(coordinatesOf(c) - coordinatesOf(b));
         at = a;
-    } else if (kinds == 110) {
+    } else if (kindsAre(V, V, P)) {
         along = vectorOf(b);
         across = vectorOf(a);
         at = c;
-    } else if (kinds == 101) {
+    } else if (kindsAre(V, P, V)) {
         along = vectorOf(c);
         across = vectorOf(a);
         at = b;
-    } else if (kinds == 11) {
+    } else if (kindsAre(P, V, V)) {
         along = vectorOf(c);
         across = vectorOf(b);
         at = a;
@@ -220,7 +224,7 @@ bool createSurfaceFromEquation(ObjectStore& store, const std::string& vector, do
     if (const Refusal r = checkNames(store, {vector}, name); r != Refusal::None)
         return refuse(why, r);
     SpaceObject* normal = store.find(vector);
-    if (normal->type() != 1)
+    if (normal->type() != Kind::Vector)
         return refuse(why, Refusal::WrongKinds);
     if (!isUsable(normal) || !std::isfinite(d))
         return refuse(why, Refusal::Degenerate);
@@ -248,27 +252,28 @@ bool createIntersection(ObjectStore& store, const std::string& first, const std:
     const SpaceObject* b = store.find(second);
     std::unique_ptr<SpaceObject> result;
     Refusal reason = Refusal::None;
-    if (a->type() == 2 && b->type() == 2)
+    const Kind ka = a->type(), kb = b->type();
+    if (ka == Kind::Line && kb == Kind::Line)
         result = intersectLines(a, b, &reason);
-    else if (a->type() == 2 && b->type() == 3)
+    else if (ka == Kind::Line && kb == Kind::Plane)
         result = intersectLineSurface(a, b, &reason);
-    else if (a->type() == 3 && b->type() == 2)
+    else if (ka == Kind::Plane && kb == Kind::Line)
         result = intersectLineSurface(b, a, &reason);
-    else if (a->type() == 3 && b->type() == 3)
+    else if (ka == Kind::Plane && kb == Kind::Plane)
         result = intersectSurfaces(a, b, &reason);
     else
         return refuse(why, Refusal::WrongKinds);
     if (!result)
         return refuse(why, reason);
-    if (result->type() == -2)
+    if (result->type() == Kind::Empty)
         return refuse(why, Refusal::NoCommonPoint);
 
     std::vector<SpaceObject*> parents;
-    if (result->type() == 2) {
+    if (result->type() == Kind::Line) {
         const auto* l = static_cast<const line*>(result.get());
         parents.push_back(fileHidden(store, l->direction, joinText("v_", name)));
         parents.push_back(fileHidden(store, l->point, joinText("P_", name)));
-    } else if (result->type() == 3) {
+    } else if (result->type() == Kind::Plane) {
         const auto* s = static_cast<const surface*>(result.get());
         const std::vector<SpaceObject*> vu = fileSpanning(store, *s, name);
         SpaceObject* n = fileHidden(store, s->normal, joinText("n_", name));

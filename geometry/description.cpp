@@ -51,9 +51,9 @@ std::string parametricEquation(const vector4D& point, std::initializer_list<Term
     return text + "}";
 }
 
-ObjectSummary textRecord(int kind, std::string text) {
+ObjectSummary textRecord(Row row, std::string text) {
     ObjectSummary record;
-    record.kind = kind;
+    record.row = row;
     record.name = std::move(text);
     return record;
 }
@@ -63,17 +63,19 @@ ObjectSummary parentRecord(const SpaceObject* described, const SpaceObject* pare
     record.kind = parent->type();
     record.visible = parent->visible;
     record.name = parent->name;
-    if (record.kind != 0 && record.kind != 1)
+    if (record.kind != Kind::Point && record.kind != Kind::Vector)
         return record;
     const vector4D& c = static_cast<const Point*>(parent)->coordinates;
     record.x = c.x();
     record.y = c.y();
     record.z = c.z();
     // Any point or vector parent at the coordinates of the plane's normal is listed as it.
-    if (described->type() == 3) {
+    if (described->type() == Kind::Plane) {
         const vector4D& n = static_cast<const surface*>(described)->normal.coordinates;
-        if (nearlyEqual(c.x(), n.x()) && nearlyEqual(c.y(), n.y()) && nearlyEqual(c.z(), n.z()))
-            record.kind = describe::normalVector;
+        if (nearlyEqual(c.x(), n.x()) && nearlyEqual(c.y(), n.y()) && nearlyEqual(c.z(), n.z())) {
+            record.row = Row::NormalVector;
+            record.kind = Kind::Vector;
+        }
     }
     return record;
 }
@@ -101,13 +103,13 @@ std::string planeGeneralEquation(const Vector& n, double d) {
 
 std::string parentEquation(const ObjectStore& store, const ObjectSummary& record) {
     const SpaceObject* parent = store.find(record.name);
-    if (!parent || parent->type() != record.kind)
+    if (record.row != Row::Object || !parent || parent->type() != record.kind)
         return {};
-    if (record.kind == 2) {
+    if (record.kind == Kind::Line) {
         const auto* l = static_cast<const line*>(parent);
         return lineEquation(l->point, l->direction);
     }
-    if (record.kind == 3) {
+    if (record.kind == Kind::Plane) {
         const auto* s = static_cast<const surface*>(parent);
         return planeGeneralEquation(s->normal, s->d);
     }
@@ -118,16 +120,15 @@ std::vector<ObjectSummary> describeObject(const ObjectStore&, const SpaceObject*
     std::vector<ObjectSummary> records;
     if (!object)
         return records;
-    if (object->type() == 2) {
+    if (object->type() == Kind::Line) {
         const auto* l = static_cast<const line*>(object);
         records.push_back(
-            textRecord(describe::parametricEquation, lineEquation(l->point, l->direction)));
-    } else if (object->type() == 3) {
+            textRecord(Row::ParametricEquation, lineEquation(l->point, l->direction)));
+    } else if (object->type() == Kind::Plane) {
         const auto* s = static_cast<const surface*>(object);
+        records.push_back(textRecord(Row::GeneralEquation, planeGeneralEquation(s->normal, s->d)));
         records.push_back(
-            textRecord(describe::generalEquation, planeGeneralEquation(s->normal, s->d)));
-        records.push_back(textRecord(describe::parametricEquation,
-                                     planeParametricEquation(s->point, s->u, s->v)));
+            textRecord(Row::ParametricEquation, planeParametricEquation(s->point, s->u, s->v)));
     }
     for (const SpaceObject* parent : object->parents)
         records.push_back(parentRecord(object, parent));

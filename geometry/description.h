@@ -8,16 +8,9 @@
 #include <string>
 #include <vector>
 
-// Record kinds of a description list: 0..3 a parent point, vector, line or plane,
-// 4 the parametric equation, 5 the general equation, 6 the plane's normal vector.
-namespace describe {
-constexpr int parametricEquation = 4;
-constexpr int generalEquation = 5;
-constexpr int normalVector = 6;
-} // namespace describe
-
 // The equation records of the object (line: parametric; plane: general, then
-// parametric), then one record per parent in parent order. Null gives an empty list.
+// parametric), then one record per parent in parent order; a point or vector parent at the
+// coordinates of a plane's normal is a NormalVector row. Null gives an empty list.
 std::vector<ObjectSummary> describeObject(const ObjectStore& store, const SpaceObject* object);
 std::vector<ObjectSummary> describeObjectByName(const ObjectStore& store, const std::string& name);
 
@@ -31,6 +24,6 @@ std::string planeGeneralEquation(const Vector& n, double d);
 
 // The equation a parent's record shows beside its name: a line's parametric, a plane's
 // general one, from its geometry alone (describing it would list its own parents as well,
-// which made long files quadratic). Empty when the store holds no line or plane of that
-// record's name and kind.
+// which made long files quadratic). Empty for any but an object row, and when the store
+// holds no line or plane of that record's name and kind.
 std::string parentEquation(const ObjectStore& store, const ObjectSummary& record);

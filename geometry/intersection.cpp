@@ -18,7 +18,7 @@ const std::string resultName = "Intersection";
 IntersectionResult errorResult(Refusal* why, Refusal reason) {
     tellRefusal(why, reason);
     IntersectionResult result;
-    result.head.kind = intersection::errorKind;
+    result.outcome = IntersectionResult::Outcome::Error;
     result.head.visible = true;
     result.head.name = "Err";
     return result;
@@ -26,7 +26,7 @@ IntersectionResult errorResult(Refusal* why, Refusal reason) {
 
 // Null or another kind is a wrong pair; the right kind that cannot be computed with is
 // degenerate.
-bool fits(const SpaceObject* object, int kind, Refusal* why) {
+bool fits(const SpaceObject* object, Kind kind, Refusal* why) {
     if (!object || object->type() != kind) {
         tellRefusal(why, Refusal::WrongKinds);
         return false;
@@ -38,7 +38,7 @@ bool fits(const SpaceObject* object, int kind, Refusal* why) {
     return true;
 }
 
-bool usableOfKind(const SpaceObject* object, int kind) {
+bool usableOfKind(const SpaceObject* object, Kind kind) {
     return object && object->type() == kind && isUsable(object);
 }
 
@@ -66,11 +66,11 @@ std::unique_ptr<SpaceObject> newLine(const Vector& direction, const Point& point
 
 bool finiteGeometry(const SpaceObject* object) {
     switch (object->type()) {
-    case 2: {
+    case Kind::Line: {
         const auto* l = static_cast<const line*>(object);
         return l->direction.coordinates.isFinite() && l->point.coordinates.isFinite();
     }
-    case 3: {
+    case Kind::Plane: {
         const auto* s = static_cast<const surface*>(object);
         return s->normal.coordinates.isFinite() && std::isfinite(s->d) &&
                s->u.coordinates.isFinite() && s->v.coordinates.isFinite() &&
@@ -84,31 +84,31 @@ bool finiteGeometry(const SpaceObject* object) {
 // Formulas near the tolerance can still overflow; such a result is no result. A direction
 // or normal that snapped to zero is degenerate.
 std::unique_ptr<SpaceObject> finiteOnly(std::unique_ptr<SpaceObject> result, Refusal* why) {
-    if (result->type() == -2 || isUsable(result.get()))
+    if (result->type() == Kind::Empty || isUsable(result.get()))
         return result;
     return refused(why, finiteGeometry(result.get()) ? Refusal::Degenerate : Refusal::TooLarge);
 }
 
 } // namespace
 
-int pointsEqual(const SpaceObject* a, const SpaceObject* b) {
-    if (!usableOfKind(a, 0) || !usableOfKind(b, 0))
-        return -2;
+std::optional<bool> pointsEqual(const SpaceObject* a, const SpaceObject* b) {
+    if (!usableOfKind(a, Kind::Point) || !usableOfKind(b, Kind::Point))
+        return std::nullopt;
     const vector4D& p = coordinatesOf(a);
     const vector4D& q = coordinatesOf(b);
     return nearlyEqual(p.x(), q.x()) && nearlyEqual(p.y(), q.y()) && nearlyEqual(p.z(), q.z());
 }
 
-int pointOnLine(const SpaceObject* p, const SpaceObject* l) {
-    if (!usableOfKind(p, 0) || !usableOfKind(l, 2))
-        return -2;
+std::optional<bool> pointOnLine(const SpaceObject* p, const SpaceObject* l) {
+    if (!usableOfKind(p, Kind::Point) || !usableOfKind(l, Kind::Line))
+        return std::nullopt;
     const auto* L = static_cast<const line*>(l);
     return pointOnLineWithin(coordinatesOf(p), L->point.coordinates, L->direction.coordinates);
 }
 
-int pointOnSurface(const SpaceObject* p, const SpaceObject* s) {
-    if (!usableOfKind(p, 0) || !usableOfKind(s, 3))
-        return -2;
+std::optional<bool> pointOnSurface(const SpaceObject* p, const SpaceObject* s) {
+    if (!usableOfKind(p, Kind::Point) || !usableOfKind(s, Kind::Plane))
+        return std::nullopt;
     const auto* S = static_cast<const surface*>(s);
     return pointOnPlaneWithin(coordinatesOf(p), S->normal.coordinates, S->d);
 }
@@ -116,7 +116,7 @@ int pointOnSurface(const SpaceObject* p, const SpaceObject* s) {
 std::unique_ptr<SpaceObject> intersectLines(const SpaceObject* a, const SpaceObject* b,
                                             Refusal* why) {
     tellRefusal(why, Refusal::None);
-    if (!fits(a, 2, why) || !fits(b, 2, why))
+    if (!fits(a, Kind::Line, why) || !fits(b, Kind::Line, why))
         return nullptr;
     const auto* A = static_cast<const line*>(a);
     const auto* B = static_cast<const line*>(b);
@@ -145,7 +145,7 @@ std::unique_ptr<SpaceObject> intersectLines(const SpaceObject* a, const SpaceObj
 std::unique_ptr<SpaceObject> intersectLineSurface(const SpaceObject* l, const SpaceObject* s,
                                                   Refusal* why) {
     tellRefusal(why, Refusal::None);
-    if (!fits(l, 2, why) || !fits(s, 3, why))
+    if (!fits(l, Kind::Line, why) || !fits(s, Kind::Plane, why))
         return nullptr;
     const auto* L = static_cast<const line*>(l);
     const auto* S = static_cast<const surface*>(s);
@@ -170,7 +170,7 @@ std::unique_ptr<SpaceObject> intersectLineSurface(const SpaceObject* l, const Sp
 std::unique_ptr<SpaceObject> intersectSurfaces(const SpaceObject* a, const SpaceObject* b,
                                                Refusal* why) {
     tellRefusal(why, Refusal::None);
-    if (!fits(a, 3, why) || !fits(b, 3, why))
+    if (!fits(a, Kind::Plane, why) || !fits(b, Kind::Plane, why))
         return nullptr;
     const auto* S1 = static_cast<const surface*>(a);
     const auto* S2 = static_cast<const surface*>(b);
@@ -218,37 +218,39 @@ IntersectionResult intersect(const ObjectStore& store, const std::string& first,
     IntersectionResult result;
     result.head.visible = true;
     result.head.name = resultName;
-    if (lo->type() == 0) {
-        const int kind = hi->type();
-        const int truth = kind == 0   ? pointsEqual(lo, hi)
-                          : kind == 2 ? pointOnLine(lo, hi)
-                          : kind == 3 ? pointOnSurface(lo, hi)
-                                      : -2;
-        if (truth == -2)
+    if (lo->type() == Kind::Point) {
+        const Kind kind = hi->type();
+        const std::optional<bool> truth = kind == Kind::Point   ? pointsEqual(lo, hi)
+                                          : kind == Kind::Line  ? pointOnLine(lo, hi)
+                                          : kind == Kind::Plane ? pointOnSurface(lo, hi)
+                                                                : std::nullopt;
+        if (!truth)
             return errorResult(why, Refusal::WrongKinds);
         SpaceObject relation;
         relation.parents = {a, b};
-        result.head.kind = intersection::relationKind;
-        result.head.visible = truth == 1;
+        result.outcome = IntersectionResult::Outcome::Relation;
+        result.holds = *truth;
         result.rows = describeObject(store, &relation);
         return result;
     }
 
     std::unique_ptr<SpaceObject> r;
     Refusal reason = Refusal::WrongKinds;
-    if (lo->type() == 2 && hi->type() == 2)
+    if (lo->type() == Kind::Line && hi->type() == Kind::Line)
         r = intersectLines(lo, hi, &reason);
-    else if (lo->type() == 2 && hi->type() == 3)
+    else if (lo->type() == Kind::Line && hi->type() == Kind::Plane)
         r = intersectLineSurface(lo, hi, &reason);
-    else if (lo->type() == 3 && hi->type() == 3)
+    else if (lo->type() == Kind::Plane && hi->type() == Kind::Plane)
         r = intersectSurfaces(lo, hi, &reason);
     if (!r)
         return errorResult(why, reason);
     r->parents = {a, b};
     r->name = resultName;
     r->visible = true;
+    result.outcome = r->type() == Kind::Empty ? IntersectionResult::Outcome::Empty
+                                              : IntersectionResult::Outcome::Object;
     result.head.kind = r->type();
-    if (r->type() == 0) {
+    if (r->type() == Kind::Point) {
         const vector4D& c = coordinatesOf(r.get());
         result.head.x = c.x();
         result.head.y = c.y();

@@ -5,24 +5,21 @@
 #include "geometry/usability.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-// The answer of intersect: head.kind is one of the codes below; rows describe the
-// result object (its equations, then the two operands as its parents).
+// The answer of intersect. Error: an unknown name, an unsupported pair, a degenerate
+// operand or an overflow. Empty: no common point. Object: a point, a line, or the plane of
+// two coincident planes. Relation: the truth of a point's relation to the other operand.
+// rows describe the result (an object's equations, then the two operands as its parents).
 struct IntersectionResult {
-    ObjectSummary head;
+    enum class Outcome { Error, Empty, Object, Relation };
+    Outcome outcome = Outcome::Error;
+    bool holds = false; // Relation: whether it is true
+    ObjectSummary head; // Object: the new object's kind (Point, Line or Plane) and point
     std::vector<ObjectSummary> rows;
 };
-
-namespace intersection {
-constexpr int errorKind = -1; // unknown name, unsupported pair, degenerate operand, overflow
-constexpr int emptyKind = -2; // no common point
-constexpr int pointKind = 0;
-constexpr int lineKind = 2;
-constexpr int planeKind = 3;    // coincident planes
-constexpr int relationKind = 7; // head.visible carries the truth of the relation
-} // namespace intersection
 
 // Two lines, a line and a plane or two planes give their intersection; a point with a
 // point, line or plane gives the relation; anything else is the error result, whose
@@ -30,11 +27,11 @@ constexpr int relationKind = 7; // head.visible carries the truth of the relatio
 IntersectionResult intersect(const ObjectStore& store, const std::string& first,
                              const std::string& second, Refusal* why = nullptr);
 
-// Relations: -2 when the operands are not of the accepted kinds (or are degenerate),
-// 0 false, 1 true. Incidence is decided on true distances below the tolerance.
-int pointsEqual(const SpaceObject* a, const SpaceObject* b);
-int pointOnLine(const SpaceObject* p, const SpaceObject* l);
-int pointOnSurface(const SpaceObject* p, const SpaceObject* s);
+// Relations: none when the operands are not of the accepted kinds (or are degenerate).
+// Incidence is decided on true distances below the tolerance.
+std::optional<bool> pointsEqual(const SpaceObject* a, const SpaceObject* b);
+std::optional<bool> pointOnLine(const SpaceObject* p, const SpaceObject* l);
+std::optional<bool> pointOnSurface(const SpaceObject* p, const SpaceObject* s);
 
 // A new unnamed, invisible Point, line, surface or empty_set owned by the caller. Null,
 // with the reason in *why when given, on wrong kinds, degenerate operands, or a result or

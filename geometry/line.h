@@ -5,7 +5,7 @@
 // The set point + k * direction.
 class line : public SpaceObject {
 public:
-    std::int8_t type() const override { return 2; }
+    Kind type() const override { return Kind::Line; }
     void draw() const override;
 
     void setLine(const Point& P, const Vector& V);

@@ -16,44 +16,44 @@ namespace {
 // a vector itself; null for points.
 const Vector* directionOf(const SpaceObject* object) {
     switch (object->type()) {
-    case 1:
+    case Kind::Vector:
         return static_cast<const Vector*>(object);
-    case 2:
+    case Kind::Line:
         return &static_cast<const line*>(object)->direction;
-    case 3:
+    case Kind::Plane:
         return &static_cast<const surface*>(object)->normal;
     default:
         return nullptr;
     }
 }
 
+std::optional<double> refused(Refusal* why, Refusal reason) {
+    tellRefusal(why, reason);
+    return std::nullopt;
+}
+
 // A value beyond the range of a double is no result.
-double finished(double value, Refusal* why) {
+std::optional<double> finished(double value, Refusal* why) {
     if (std::isfinite(value))
         return snapToInteger(value);
-    tellRefusal(why, Refusal::TooLarge);
-    return noResult;
+    return refused(why, Refusal::TooLarge);
 }
 
-double refused(Refusal* why, Refusal reason) {
-    tellRefusal(why, reason);
-    return noResult;
-}
-
-double pointAndOther(const vector4D& p, const SpaceObject* other) {
+// Null for a kind that has no distance from a point.
+std::optional<double> pointAndOther(const vector4D& p, const SpaceObject* other) {
     switch (other->type()) {
-    case 0:
+    case Kind::Point:
         return pointDistance(p, static_cast<const Point*>(other)->coordinates);
-    case 2: {
+    case Kind::Line: {
         const auto* l = static_cast<const line*>(other);
         return pointLineDistance(p, l->point.coordinates, l->direction.coordinates);
     }
-    case 3: {
+    case Kind::Plane: {
         const auto* s = static_cast<const surface*>(other);
         return pointPlaneDistance(p, s->normal.coordinates, s->d);
     }
     default:
-        return noResult;
+        return std::nullopt;
     }
 }
 
@@ -88,11 +88,11 @@ double twoPlanes(const surface& a, const surface& b) {
 
 } // namespace
 
-double vectorAngle(const Vector& a, const Vector& b) {
+std::optional<double> vectorAngle(const Vector& a, const Vector& b) {
     const vector4D& p = a.coordinates;
     const vector4D& q = b.coordinates;
     if (a.isZero() || b.isZero() || !p.isFinite() || !q.isFinite())
-        return noResult;
+        return std::nullopt;
     const long double ax = p.x(), ay = p.y(), az = p.z();
     const long double bx = q.x(), by = q.y(), bz = q.z();
     const long double dotProduct = ax * bx + ay * by + az * bz;
@@ -101,13 +101,13 @@ double vectorAngle(const Vector& a, const Vector& b) {
     // Rounding can push the cosine of parallel vectors just past 1.
     const long double quotient = dotProduct / lengths;
     if (!std::isfinite(quotient))
-        return noResult;
+        return std::nullopt;
     const long double cosine = std::clamp(quotient, -1.0L, 1.0L);
     return double(std::acos(cosine) * geom::degreesPerRadian);
 }
 
-double angleBetween(const ObjectStore& store, const std::string& first, const std::string& second,
-                    Refusal* why) {
+std::optional<double> angleBetween(const ObjectStore& store, const std::string& first,
+                                   const std::string& second, Refusal* why) {
     tellRefusal(why, Refusal::None);
     const SpaceObject* a = store.find(first);
     const SpaceObject* b = store.find(second);
@@ -120,33 +120,35 @@ double angleBetween(const ObjectStore& store, const std::string& first, const st
     if (!isUsable(a) || !isUsable(b) || da->isZero() || db->isZero())
         return refused(why, Refusal::Degenerate);
     // With usable, non-zero directions only an overflow leaves no angle.
-    const double angle = vectorAngle(*db, *da);
-    if (angle == noResult)
+    const std::optional<double> angle = vectorAngle(*db, *da);
+    if (!angle)
         return refused(why, Refusal::TooLarge);
     // Against a plane the angle is measured to the plane itself, not to its normal.
-    const bool onePlane = (a->type() == 3) != (b->type() == 3);
-    return finished(onePlane ? 90.0 - angle : angle, why);
+    const bool onePlane = (a->type() == Kind::Plane) != (b->type() == Kind::Plane);
+    return finished(onePlane ? 90.0 - *angle : *angle, why);
 }
 
-double distanceBetween(const ObjectStore& store, const std::string& first,
-                       const std::string& second, Refusal* why) {
+std::optional<double> distanceBetween(const ObjectStore& store, const std::string& first,
+                                      const std::string& second, Refusal* why) {
     tellRefusal(why, Refusal::None);
     const SpaceObject* a = store.find(first);
     const SpaceObject* b = store.find(second);
     if (!a || !b)
         return refused(why, Refusal::UnknownName);
-    if (a->type() == 1 || b->type() == 1)
+    if (a->type() == Kind::Vector || b->type() == Kind::Vector)
         return refused(why, Refusal::WrongKinds);
     if (!isUsable(a) || !isUsable(b))
         return refused(why, Refusal::Degenerate);
     // Pairs are handled with the lower kind first: point before line before plane.
     if (a->type() > b->type())
         std::swap(a, b);
-    if (a->type() == 0)
-        return finished(pointAndOther(static_cast<const Point*>(a)->coordinates, b), why);
-    if (a->type() == 2 && b->type() == 2)
+    if (a->type() == Kind::Point) {
+        const std::optional<double> d = pointAndOther(static_cast<const Point*>(a)->coordinates, b);
+        return d ? finished(*d, why) : refused(why, Refusal::WrongKinds);
+    }
+    if (a->type() == Kind::Line && b->type() == Kind::Line)
         return finished(twoLines(*static_cast<const line*>(a), *static_cast<const line*>(b)), why);
-    if (a->type() == 2)
+    if (a->type() == Kind::Line)
         return finished(lineAndPlane(*static_cast<const line*>(a), *static_cast<const surface*>(b)),
                         why);
     return finished(twoPlanes(*static_cast<const surface*>(a), *static_cast<const surface*>(b)),

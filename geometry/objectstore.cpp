@@ -4,27 +4,30 @@
 
 #include <utility>
 
+const ObjectStore::Map ObjectStore::none_;
+
 ObjectStore::ObjectStore() {
-    for (int k = 0; k < 4; ++k)
+    for (std::size_t k = 0; k < maps_.size(); ++k)
         cursors_[k] = maps_[k].cbegin();
 }
 
-bool ObjectStore::insert(int kind, std::unique_ptr<SpaceObject> object) {
-    if (!object || !validKind(kind) || object->type() != kind || exists(object->name))
+bool ObjectStore::insert(Kind kind, std::unique_ptr<SpaceObject> object) {
+    if (!object || !stored(kind) || object->type() != kind || exists(object->name))
         return false;
-    const bool wasEmpty = maps_[kind].empty();
+    Map& map = maps_[fileCode(kind)];
+    const bool wasEmpty = map.empty();
     const bool isVisible = object->visible;
     std::string key = object->name;
-    maps_[kind].emplace(std::move(key), std::move(object));
+    map.emplace(std::move(key), std::move(object));
     if (wasEmpty)
-        cursors_[kind] = maps_[kind].cbegin();
+        cursors_[fileCode(kind)] = map.cbegin();
     if (isVisible)
         ++visible_;
     return true;
 }
 
-int ObjectStore::count(int kind) const {
-    return validKind(kind) ? static_cast<int>(maps_[kind].size()) : 0;
+int ObjectStore::count(Kind kind) const {
+    return static_cast<int>(objects(kind).size());
 }
 
 bool ObjectStore::exists(const std::string& name) const {
@@ -49,22 +52,24 @@ void ObjectStore::setVisible(const std::string& name, bool flag) {
     object->visible = flag;
 }
 
-void ObjectStore::resetCursor(int kind) {
-    if (validKind(kind))
-        cursors_[kind] = maps_[kind].cbegin();
+void ObjectStore::resetCursor(Kind kind) {
+    if (stored(kind))
+        cursors_[fileCode(kind)] = maps_[fileCode(kind)].cbegin();
 }
 
-ObjectSummary ObjectStore::step(int kind, bool forward) {
+ObjectSummary ObjectStore::step(Kind kind, bool forward) {
     ObjectSummary record;
-    if (!validKind(kind) || cursors_[kind] == maps_[kind].cend()) {
+    if (!stored(kind) || cursors_[fileCode(kind)] == maps_[fileCode(kind)].cend()) {
         record.name = "e";
         return record;
     }
-    const SpaceObject* object = cursors_[kind]->second.get();
+    const Map& map = maps_[fileCode(kind)];
+    Map::const_iterator& cursor = cursors_[fileCode(kind)];
+    const SpaceObject* object = cursor->second.get();
     record.kind = kind;
     record.visible = object->visible;
     record.name = object->name;
-    if (kind <= 1) {
+    if (kind == Kind::Point || kind == Kind::Vector) {
         const auto* p = static_cast<const Point*>(object);
         record.x = p->coordinates.x();
         record.y = p->coordinates.y();
@@ -73,11 +78,11 @@ ObjectSummary ObjectStore::step(int kind, bool forward) {
     // Stepping back from the first entry parks the cursor at the end instead of
     // walking off the map.
     if (forward)
-        ++cursors_[kind];
-    else if (cursors_[kind] == maps_[kind].cbegin())
-        cursors_[kind] = maps_[kind].cend();
+        ++cursor;
+    else if (cursor == map.cbegin())
+        cursor = map.cend();
     else
-        --cursors_[kind];
+        --cursor;
     return record;
 }
 
@@ -89,7 +94,7 @@ void ObjectStore::drawAll() const {
 }
 
 void ObjectStore::clear() {
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < maps_.size(); ++k) {
         maps_[k].clear();
         cursors_[k] = maps_[k].cbegin();
     }
@@ -99,7 +104,7 @@ void ObjectStore::clear() {
 void ObjectStore::swap(ObjectStore& other) {
     maps_.swap(other.maps_);
     std::swap(visible_, other.visible_);
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < maps_.size(); ++k) {
         cursors_[k] = maps_[k].cbegin();
         other.cursors_[k] = other.maps_[k].cbegin();
     }

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-// Owns every object of a session in four name-ordered maps, one per kind 0..3.
+// Owns every object of a session in four name-ordered maps, one per stored kind.
 // A name is unique across all four maps.
 class ObjectStore {
 public:
@@ -20,18 +20,18 @@ public:
     ObjectStore& operator=(const ObjectStore&) = delete;
 
     // Takes the object in under its name. Refused (and the object discarded) when the
-    // kind is not 0..3, does not match the object, or the name is taken in any map.
-    bool insert(int kind, std::unique_ptr<SpaceObject> object);
+    // kind is not a stored one, does not match the object, or the name is taken in any map.
+    bool insert(Kind kind, std::unique_ptr<SpaceObject> object);
 
-    int count(int kind) const;
+    int count(Kind kind) const;
     std::int32_t visibleCount() const { return visible_; }
     bool exists(const std::string& name) const;
     SpaceObject* find(const std::string& name) const;
     void setVisible(const std::string& name, bool flag);
 
-    void resetCursor(int kind);
+    void resetCursor(Kind kind);
     // The record under the cursor of that kind, then moves the cursor.
-    ObjectSummary step(int kind, bool forward);
+    ObjectSummary step(Kind kind, bool forward);
 
     // Draws every visible object: points, vectors, lines, planes, each in name order.
     void drawAll() const;
@@ -40,12 +40,14 @@ public:
     void swap(ObjectStore& other);
 
     // Read access for writers and lists that walk a kind in name order.
-    const Map& objects(int kind) const { return maps_[kind]; }
+    // Empty for a kind that is not stored.
+    const Map& objects(Kind kind) const { return stored(kind) ? maps_[fileCode(kind)] : none_; }
 
 private:
-    static bool validKind(int kind) { return kind >= 0 && kind <= 3; }
+    static bool stored(Kind kind) { return fileCode(kind) >= 0 && fileCode(kind) < 4; }
 
     std::array<Map, 4> maps_;
     std::array<Map::const_iterator, 4> cursors_;
     std::int32_t visible_ = 0;
+    static const Map none_;
 };

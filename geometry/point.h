@@ -15,7 +15,7 @@ public:
         return *this;
     }
 
-    std::int8_t type() const override { return 0; }
+    Kind type() const override { return Kind::Point; }
     void draw() const override;
 
     // Snapped length of a - b.

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <cstdint>
+#include "geometry/kind.h"
+
 #include <string>
 #include <vector>
 
-// Root of the object family. Kind codes: -1 root, 0 point, 1 vector, 2 line, 3 plane,
-// -2 empty set. The store owns every object; parents are non-owning.
+// Root of the object family. The store owns every object; parents are non-owning.
 class SpaceObject {
 public:
     SpaceObject() = default;
@@ -13,7 +13,7 @@ public:
     SpaceObject& operator=(const SpaceObject&) = default;
     virtual ~SpaceObject();
 
-    virtual std::int8_t type() const { return -1; }
+    virtual Kind type() const { return Kind::Root; }
     // Draws through the installed ObjectDrawer (the 3D view installs one).
     virtual void draw() const {}
 
@@ -25,5 +25,5 @@ public:
 // The answer "no common point" of an intersection; never stored.
 class empty_set : public SpaceObject {
 public:
-    std::int8_t type() const override { return -2; }
+    Kind type() const override { return Kind::Empty; }
 };

@@ -12,7 +12,7 @@ public:
     surface(const surface& other);
     surface& operator=(const surface& other);
 
-    std::int8_t type() const override { return 3; }
+    Kind type() const override { return Kind::Plane; }
     void draw() const override;
 
     void setPlane(const Vector& n, double d);

@@ -7,12 +7,12 @@ bool isUsable(const SpaceObject* object) {
     if (!object)
         return false;
     switch (object->type()) {
-    case 0:
-    case 1:
+    case Kind::Point:
+    case Kind::Vector:
         return static_cast<const Point*>(object)->coordinates.isFinite();
-    case 2:
+    case Kind::Line:
         return static_cast<const line*>(object)->isValid();
-    case 3:
+    case Kind::Plane:
         return static_cast<const surface*>(object)->isValid();
     default:
         return false;

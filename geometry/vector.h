@@ -16,7 +16,7 @@ public:
         return *this;
     }
 
-    std::int8_t type() const override { return 1; }
+    Kind type() const override { return Kind::Vector; }
     void draw() const override;
 
     void setStart(double x, double y, double z) { start = vector4D(x, y, z, 0.0); }

@@ -28,7 +28,7 @@ std::string operand(const QComboBox* combo) {
 
 const vector4D* coordinatesOf(const ObjectStore& store, const QComboBox* combo) {
     const SpaceObject* object = store.find(operand(combo));
-    return object && (object->type() == 0 || object->type() == 1)
+    return object && (object->type() == Kind::Point || object->type() == Kind::Vector)
                ? &static_cast<const Point*>(object)->coordinates
                : nullptr;
 }

@@ -22,22 +22,22 @@ std::string storeName(const QString& name) {
 QString relationTitle(const ObjectSummary& first, const ObjectSummary& second, bool holds) {
     const QString a = QString::fromStdString(first.name);
     const QString b = QString::fromStdString(second.name);
-    if (first.kind == 0 && second.kind == 0)
+    if (first.kind == Kind::Point && second.kind == Kind::Point)
         return (holds ? StereonGUI::tr("Points %1 and %2 are equal")
                       : StereonGUI::tr("Points %1 and %2 ARE NOT equal"))
             .arg(a, b);
     // The point's name comes first, whichever operand it was.
-    const bool pointFirst = first.kind == 0;
-    if (!pointFirst && second.kind != 0)
+    const bool pointFirst = first.kind == Kind::Point;
+    if (!pointFirst && second.kind != Kind::Point)
         return QString();
-    const int otherKind = pointFirst ? second.kind : first.kind;
+    const Kind otherKind = pointFirst ? second.kind : first.kind;
     const QString point = pointFirst ? a : b;
     const QString other = pointFirst ? b : a;
-    if (otherKind == 2)
+    if (otherKind == Kind::Line)
         return (holds ? StereonGUI::tr("Point %1 lays on line %2")
                       : StereonGUI::tr("Point %1 DOES NOT lay on line %2"))
             .arg(point, other);
-    if (otherKind == 3)
+    if (otherKind == Kind::Plane)
         return (holds ? StereonGUI::tr("Point %1 lays on surface %2")
                       : StereonGUI::tr("Point %1 DOES NOT lay on surface %2"))
             .arg(point, other);
@@ -62,20 +62,20 @@ void StereonGUI::compIntersect() {
         intersect(*objectStore, storeName(objectNameFromEntry(intersectObject1->currentText())),
                   storeName(objectNameFromEntry(intersectObject2->currentText())), &why);
     intersectResult = result.head;
-    switch (intersectResult.kind) {
-    case intersection::errorKind:
+    switch (result.outcome) {
+    case IntersectionResult::Outcome::Error:
         intersectItem->setItem(QStringLiteral("ERROR"), -1);
         intersectItem->setTitle(tr("Error 0xc58d3"));
         // The operands are fine, only their numbers are not: say so above the pickers.
         if (why == Refusal::TooLarge)
             showAlert(intersectAlert, tr("The numbers are too large."));
         break;
-    case intersection::emptyKind:
+    case IntersectionResult::Outcome::Empty:
         intersectItem->setItem(QStringLiteral("EMPTY"), -1);
         intersectItem->setTitle(tr("The intersection DOES NOT exist"));
         break;
-    case intersection::relationKind: {
-        const bool holds = intersectResult.visible;
+    case IntersectionResult::Outcome::Relation: {
+        const bool holds = result.holds;
         intersectItem->setItem(holds ? QStringLiteral("BELONG") : QStringLiteral("!BELONG"),
                                holds ? 4 : -1);
         if (result.rows.size() >= 2) {
@@ -85,7 +85,7 @@ void StereonGUI::compIntersect() {
         }
         break;
     }
-    default:
+    case IntersectionResult::Outcome::Object:
         showIntersection(result);
         break;
     }
@@ -94,7 +94,7 @@ void StereonGUI::compIntersect() {
 
 // A new object: the page turns to its result state, offering to add it under a fresh name.
 void StereonGUI::showIntersection(const IntersectionResult& result) {
-    intersectItem->setItem(intersectName->text(), result.head.kind);
+    intersectItem->setItem(intersectName->text(), fileCode(result.head.kind));
     fillObjectInfo(intersectItem, result.rows);
     for (QWidget* widget :
          {static_cast<QWidget*>(intersectObject1Label), static_cast<QWidget*>(intersectObject1),
@@ -107,11 +107,11 @@ void StereonGUI::showIntersection(const IntersectionResult& result) {
         widget->show();
     setIntersectTitle(intersectName->text());
     switch (result.head.kind) {
-    case intersection::pointKind:
+    case Kind::Point:
         addIntersectButton->setText(tr("Add Point"));
         setRandName(QLatin1Char('P'));
         break;
-    case intersection::lineKind:
+    case Kind::Line:
         addIntersectButton->setText(tr("Add Line"));
         setRandName(QLatin1Char('L'));
         break;
@@ -126,7 +126,7 @@ void StereonGUI::addIntersect() {
     if (!addIntersectButton->isEnabled())
         return;
     const QString name = intersectName->text();
-    const int kind = intersectResult.kind;
+    const Kind kind = intersectResult.kind;
     Refusal why = Refusal::None;
     const bool added = createIntersection(
         *objectStore, storeName(objectNameFromEntry(intersectObject1->currentText())),
@@ -138,31 +138,29 @@ void StereonGUI::addIntersect() {
         resetIntersect();
         if (glWidget && !isEmbedded3D())
             repaintDrawer();
-        const char* sentence = kind == intersection::pointKind ? QT_TR_NOOP("Point %1 was added.")
-                               : kind == intersection::lineKind
-                                   ? QT_TR_NOOP("Line %1 was added.")
-                                   : QT_TR_NOOP("Surface %1 was added.");
+        const char* sentence = kind == Kind::Point  ? QT_TR_NOOP("Point %1 was added.")
+                               : kind == Kind::Line ? QT_TR_NOOP("Line %1 was added.")
+                                                    : QT_TR_NOOP("Surface %1 was added.");
         intersectAlert->setText(objectLink(name, tr(sentence).arg(name)));
         modified = true;
         intersectAlert->show();
         return;
     }
     addFailed(intersectAlert,
-              kind == intersection::pointKind  ? QT_TR_NOOP("Failed to add point.")
-              : kind == intersection::lineKind ? QT_TR_NOOP("Failed to add line.")
-                                               : QT_TR_NOOP("Failed to add surface."),
+              kind == Kind::Point  ? QT_TR_NOOP("Failed to add point.")
+              : kind == Kind::Line ? QT_TR_NOOP("Failed to add line.")
+                                   : QT_TR_NOOP("Failed to add surface."),
               why == Refusal::TooLarge ? QT_TR_NOOP("The numbers are too large.") : nullptr);
 }
 
 void StereonGUI::compAngle() {
     Refusal why = Refusal::None;
-    const double angle =
+    const std::optional<double> angle =
         angleBetween(*objectStore, storeName(objectNameFromEntry(angleObject1->currentText())),
                      storeName(objectNameFromEntry(angleObject2->currentText())), &why);
-    // No true angle is 400: it lies between -90 and 180.
-    angleResult->setText(angle == noResult
+    angleResult->setText(!angle
                              ? tr("Error 0xc58d3")
-                             : tr("Result") + QStringLiteral(" = %1\u00b0").arg(angle, 0, 'g', 6));
+                             : tr("Result") + QStringLiteral(" = %1\u00b0").arg(*angle, 0, 'g', 6));
     angleResult->show();
     if (why == Refusal::TooLarge)
         showAlert(angleAlert, tr("The numbers are too large."));
@@ -172,11 +170,10 @@ void StereonGUI::compDistance() {
     const std::string first = storeName(objectNameFromEntry(distanceObject1->currentText()));
     const std::string second = storeName(objectNameFromEntry(distanceObject2->currentText()));
     Refusal why = Refusal::None;
-    const double distance = distanceBetween(*objectStore, first, second, &why);
-    // 400 is also a true distance; it means "no distance" only with a reason.
-    const bool none = distance == noResult && why != Refusal::None;
-    distanceResult->setText(none ? tr("Error 0xc58d3")
-                                 : tr("Result") + QStringLiteral(" = %1").arg(distance, 0, 'g', 6));
+    const std::optional<double> distance = distanceBetween(*objectStore, first, second, &why);
+    distanceResult->setText(!distance
+                                ? tr("Error 0xc58d3")
+                                : tr("Result") + QStringLiteral(" = %1").arg(*distance, 0, 'g', 6));
     distanceResult->show();
     if (why == Refusal::TooLarge)
         showAlert(distanceAlert, tr("The numbers are too large."));

@@ -258,11 +258,11 @@ void StereonGUI::setIntersectTitle(const QString& name) {
         return;
     const ObjectSummary& r = intersectResult;
     QString title;
-    if (r.kind == 0)
+    if (r.kind == Kind::Point)
         title = tr("Point") + QLatin1Char(' ') + pointText(name, r.x, r.y, r.z);
-    else if (r.kind == 2)
+    else if (r.kind == Kind::Line)
         title = tr("Line") + QLatin1Char(' ') + name;
-    else if (r.kind == 3)
+    else if (r.kind == Kind::Plane)
         title = tr("Surface") + QLatin1Char(' ') + name;
     intersectItem->setTitle(title);
 }

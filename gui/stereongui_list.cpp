@@ -52,36 +52,37 @@ EntryInfo describeEntry(const ObjectStore& store, const std::vector<ObjectSummar
     EntryInfo info;
     for (const ObjectSummary& record : description) {
         const QString name = QString::fromUtf8(record.name);
+        if (record.row == Row::ParametricEquation) {
+            info.lines.append({QStringLiteral("<b>") + StereonGUI::tr("Parametric equation") +
+                                   QStringLiteral(":</b><br />") + name.toHtmlEscaped(),
+                               QString(), false});
+            continue;
+        }
+        if (record.row == Row::GeneralEquation) {
+            info.generalEquation = name;
+            continue;
+        }
         switch (record.kind) {
-        case 0:
+        case Kind::Point:
             info.lines.append({kindWord(0) + QLatin1Char(' ') +
                                    StereonGUI::pointText(name, record.x, record.y, record.z),
                                name, record.visible});
             break;
-        case 1:
-        case describe::normalVector:
-            info.lines.append({(record.kind == 1 ? kindWord(1) : StereonGUI::tr("Normal Vector")) +
-                                   QLatin1Char(' ') +
-                                   StereonGUI::vectorText(name, record.x, record.y, record.z),
-                               name, record.visible});
+        case Kind::Vector:
+            info.lines.append(
+                {(record.row == Row::Object ? kindWord(1) : StereonGUI::tr("Normal Vector")) +
+                     QLatin1Char(' ') + StereonGUI::vectorText(name, record.x, record.y, record.z),
+                 name, record.visible});
             break;
-        case 2:
-        case 3: {
-            QString text = kindWord(record.kind) + QLatin1Char(' ') + name;
+        case Kind::Line:
+        case Kind::Plane: {
+            QString text = kindWord(fileCode(record.kind)) + QLatin1Char(' ') + name;
             const QString equation = QString::fromStdString(parentEquation(store, record));
             if (!equation.isEmpty())
-                text += QLatin1String(record.kind == 2 ? " " : ": ") + equation;
+                text += QLatin1String(record.kind == Kind::Line ? " " : ": ") + equation;
             info.lines.append({text, name, record.visible});
             break;
         }
-        case describe::parametricEquation:
-            info.lines.append({QStringLiteral("<b>") + StereonGUI::tr("Parametric equation") +
-                                   QStringLiteral(":</b><br />") + name.toHtmlEscaped(),
-                               QString(), false});
-            break;
-        case describe::generalEquation:
-            info.generalEquation = name;
-            break;
         default:
             break;
         }
@@ -136,7 +137,7 @@ void StereonGUI::rebuildList() {
 
     const bool anyVisible = objectStore->visibleCount() > 0;
     for (int kind = 0; anyVisible && kind < 4; ++kind) {
-        for (const auto& [key, object] : objectStore->objects(kind)) {
+        for (const auto& [key, object] : objectStore->objects(storedKinds[kind])) {
             if (!object->visible)
                 continue;
             const QString name = QString::fromUtf8(key);

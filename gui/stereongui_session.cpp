@@ -28,7 +28,7 @@ QString sessionFilter() {
 
 // Hidden objects count: they are part of the session and saved with it.
 bool holdsObjects(const ObjectStore& store) {
-    for (int kind = 0; kind < 4; ++kind) {
+    for (Kind kind : storedKinds) {
         if (store.count(kind) > 0)
             return true;
     }

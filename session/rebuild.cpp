@@ -33,9 +33,9 @@ std::unique_ptr<line> rebuildLine(const std::vector<FileParent>& parents) {
     const Point* point = nullptr;
     const Vector* vector = nullptr;
     for (const FileParent& p : parents) {
-        if (p.object->type() == 0 && !point)
+        if (p.object->type() == Kind::Point && !point)
             point = static_cast<const Point*>(p.object);
-        else if (p.object->type() == 1)
+        else if (p.object->type() == Kind::Vector)
             vector = static_cast<const Vector*>(p.object);
     }
     if (!point || !vector)
@@ -50,9 +50,9 @@ std::unique_ptr<surface> rebuildPlane(const std::vector<FileParent>& parents) {
     std::vector<Indexed> spanning, normals;
     for (std::size_t i = 0; i < parents.size(); ++i) {
         const SpaceObject* object = parents[i].object;
-        if (object->type() == 0)
+        if (object->type() == Kind::Point)
             points.push_back(static_cast<const Point*>(object));
-        else if (object->type() == 1)
+        else if (object->type() == Kind::Vector)
             (parents[i].markedNormal ? normals : spanning)
                 .push_back({static_cast<const Vector*>(object), i});
     }

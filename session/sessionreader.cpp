@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <memory>
 #include <new>
+#include <optional>
 #include <sys/stat.h>
 #include <vector>
 
@@ -41,11 +42,11 @@ public:
         // Every record ends with the separator, so its last field is empty.
         if (f.size() < 2 || !f.back().empty())
             return broken();
-        const long long kind = wholeNumber(f[0]);
+        const std::optional<Kind> kind = kindFromFileCode(wholeNumber(f[0]));
         const long long visible = wholeNumber(f[1]);
-        if (kind < 0 || kind > 3 || visible < 0 || visible > 1)
+        if (!kind || visible < 0 || visible > 1)
             return broken();
-        const bool hasCoordinates = kind <= 1;
+        const bool hasCoordinates = *kind == Kind::Point || *kind == Kind::Vector;
         // Index of the first parent field; the count stands just before it.
         const std::size_t first = hasCoordinates ? 7 : 4;
         if (f.size() <= first)
@@ -75,11 +76,11 @@ public:
             for (int i = 0; i < 3; ++i)
                 if (!parseFileNumber(f[3 + i], c[i]))
                     return problem(FileProblem::BadNumber, name);
-            if (kind == 0)
+            if (*kind == Kind::Point)
                 object = std::make_unique<Point>(c[0], c[1], c[2]);
             else
                 object = std::make_unique<Vector>(c[0], c[1], c[2]);
-        } else if (kind == 2) {
+        } else if (*kind == Kind::Line) {
             object = rebuildLine(parents);
         } else if (auto plane = rebuildPlane(parents)) {
             for (const FileParent& p : parents)
@@ -92,7 +93,7 @@ public:
         object->name = name;
         for (const FileParent& p : parents)
             object->parents.push_back(p.object);
-        store_.insert(static_cast<int>(kind), std::move(object));
+        store_.insert(*kind, std::move(object));
         return {};
     }
 

@@ -51,7 +51,7 @@ bool parallel(const vector4D& a, const vector4D& b) {
 // normal is marked.
 char marker(const SpaceObject& object, std::size_t index) {
     const SpaceObject& parent = *object.parents[index];
-    if (object.type() != 3 || parent.type() != 1)
+    if (object.type() != Kind::Plane || parent.type() != Kind::Vector)
         return '-';
     const auto& plane = static_cast<const surface&>(object);
     if (plane.normalMarks.size() == plane.parents.size())
@@ -63,15 +63,15 @@ char marker(const SpaceObject& object, std::size_t index) {
 FileStatus appendLine(std::string& out, const SpaceObject& object) {
     if (!storableName(object.name))
         return fileProblem(FileProblem::UnstorableName, 0, object.name);
-    const int kind = object.type();
+    const Kind kind = object.type();
     out += separator;
-    out += std::to_string(kind);
+    out += std::to_string(fileCode(kind));
     out += separator;
     out += object.visible ? '1' : '0';
     out += separator;
     out += object.name;
     out += separator;
-    if (kind <= 1) {
+    if (kind == Kind::Point || kind == Kind::Vector) {
         const vector4D& c = static_cast<const Point&>(object).coordinates;
         if (!c.isFinite())
             return fileProblem(FileProblem::NotFinite, 0, object.name);
@@ -99,7 +99,7 @@ std::vector<const SpaceObject*> writingOrder(const ObjectStore& store) {
     std::unordered_map<const SpaceObject*, std::vector<const SpaceObject*>> waiting;
     std::unordered_map<const SpaceObject*, std::size_t> checked; // parents known written
     std::vector<const SpaceObject*> ready;
-    for (int kind = 0; kind <= 3; ++kind)
+    for (Kind kind : storedKinds)
         for (const auto& entry : store.objects(kind)) {
             ready.push_back(entry.second.get());
             while (!ready.empty()) {
@@ -128,11 +128,11 @@ std::vector<const SpaceObject*> writingOrder(const ObjectStore& store) {
 FileStatus sessionText(const ObjectStore& store, std::string& content) {
     const std::vector<const SpaceObject*> order = writingOrder(store);
     std::size_t total = 0;
-    for (int kind = 0; kind <= 3; ++kind)
+    for (Kind kind : storedKinds)
         total += store.objects(kind).size();
     // A parent outside the store would hold its children back for good: never drop them.
     if (order.size() != total)
-        for (int kind = 0; kind <= 3; ++kind)
+        for (Kind kind : storedKinds)
             for (const auto& entry : store.objects(kind))
                 if (std::find(order.begin(), order.end(), entry.second.get()) == order.end())
                     return fileProblem(FileProblem::UnknownParent, 0, entry.first);

@@ -14,14 +14,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 #include <random>
 #include <vector>
 
 namespace {
 
 // 40% points, 20% vectors, 30% lines, 10% planes, spread over what the default camera sees;
-// only one kind when onlyKind is 0..3.
-void fill(ObjectStore& store, int count, int onlyKind) {
+// only one kind when onlyKind is given.
+void fill(ObjectStore& store, int count, std::optional<Kind> onlyKind) {
     std::mt19937 random(12345);
     std::uniform_real_distribution<double> spread(-3.0, 3.0);
     std::uniform_real_distribution<double> direction(-1.0, 1.0);
@@ -29,28 +30,27 @@ void fill(ObjectStore& store, int count, int onlyKind) {
     auto at = [&] { return Point(spread(random), spread(random), spread(random)); };
     for (int i = 0; i < count; ++i) {
         const std::string name = "O" + std::to_string(i);
-        const int firstSlot[] = {0, 4, 6, 9};
-        const int slot = onlyKind < 0 ? i % 10 : firstSlot[onlyKind];
+        const int slot = i % 10;
+        const Kind kind = onlyKind.value_or(slot < 4   ? Kind::Point
+                                            : slot < 6 ? Kind::Vector
+                                            : slot < 9 ? Kind::Line
+                                                       : Kind::Plane);
         std::unique_ptr<SpaceObject> object;
-        int kind = 0;
-        if (slot < 4) {
+        if (kind == Kind::Point) {
             object = std::make_unique<Point>(at());
-        } else if (slot < 6) {
+        } else if (kind == Kind::Vector) {
             auto v = std::make_unique<Vector>(vec());
             const Point s = at();
             v->setStart(s.coordinates.x(), s.coordinates.y(), s.coordinates.z());
             object = std::move(v);
-            kind = 1;
-        } else if (slot < 9) {
+        } else if (kind == Kind::Line) {
             auto l = std::make_unique<line>();
             l->setLine(at(), vec());
             object = std::move(l);
-            kind = 2;
         } else {
             auto s = std::make_unique<surface>();
             s->setPlane(vec(), at());
             object = std::move(s);
-            kind = 3;
         }
         object->name = name;
         object->visible = true;
@@ -101,7 +101,8 @@ FrameTimes medianFrame(GLWidget& view, int frames, double distance) {
 // distance for a camera nearer or farther than the default 10.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const int onlyKind = argc > 1 ? std::clamp(std::atoi(argv[1]), -1, 3) : -1;
+    const std::optional<Kind> onlyKind =
+        kindFromFileCode(argc > 1 ? std::clamp(std::atoi(argv[1]), -1, 3) : -1);
     const double distance = argc > 2 ? std::clamp(std::atof(argv[2]), 1.0, 50.0) : 10.0;
     ObjectStore store;
     GLWidget view;

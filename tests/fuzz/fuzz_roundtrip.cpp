@@ -31,18 +31,18 @@ void sameObject(const ObjectStore& first, const SpaceObject& a, const ObjectStor
     for (std::size_t i = 0; i < a.parents.size(); ++i)
         require(a.parents[i]->name == b.parents[i]->name);
     switch (a.type()) {
-    case 0:
-    case 1:
+    case Kind::Point:
+    case Kind::Vector:
         sameBits(static_cast<const Point&>(a).coordinates,
                  static_cast<const Point&>(b).coordinates);
         break;
-    case 2:
+    case Kind::Line:
         sameBits(static_cast<const line&>(a).point.coordinates,
                  static_cast<const line&>(b).point.coordinates);
         sameBits(static_cast<const line&>(a).direction.coordinates,
                  static_cast<const line&>(b).direction.coordinates);
         break;
-    case 3: {
+    case Kind::Plane: {
         const auto& p = static_cast<const surface&>(a);
         const auto& q = static_cast<const surface&>(b);
         for (auto member : {&surface::normal, &surface::u, &surface::v})
@@ -58,7 +58,8 @@ void sameObject(const ObjectStore& first, const SpaceObject& a, const ObjectStor
     const auto rowsB = describeObject(second, &b);
     require(rowsA.size() == rowsB.size());
     for (std::size_t i = 0; i < rowsA.size(); ++i)
-        require(rowsA[i].kind == rowsB[i].kind && rowsA[i].name == rowsB[i].name);
+        require(rowsA[i].kind == rowsB[i].kind && rowsA[i].row == rowsB[i].row &&
+                rowsA[i].name == rowsB[i].name);
 }
 
 } // namespace
@@ -75,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(writeSession(first, written.path).ok());
     ObjectStore second;
     require(readSession(second, written.path).ok());
-    for (int kind = 0; kind <= 3; ++kind) {
+    for (Kind kind : storedKinds) {
         require(first.count(kind) == second.count(kind));
         for (const auto& [name, object] : first.objects(kind)) {
             const SpaceObject* again = second.find(name);

@@ -16,9 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ObjectStore store;
     auto kept = std::make_unique<Point>(1, 2, 3);
     kept->name = "kept before the read";
-    store.insert(0, std::move(kept));
+    store.insert(Kind::Point, std::move(kept));
     if (!readSession(store, input.path)) {
-        if (store.count(0) != 1 || !store.exists("kept before the read"))
+        if (store.count(Kind::Point) != 1 || !store.exists("kept before the read"))
             std::abort();
         return 0;
     }

@@ -14,7 +14,7 @@
 
 using Coords = QVector<double>;
 
-inline constexpr int P = 0, V = 1, L = 2, S = 3;
+inline constexpr Kind P = Kind::Point, V = Kind::Vector, L = Kind::Line, S = Kind::Plane;
 
 // Files hand-made objects under a name, so operations can be tested without the
 // constructions that normally make them. Null when the store refuses the object.
@@ -37,7 +37,8 @@ inline SpaceObject* file(ObjectStore& store, const QString& entry) {
     const auto at = [&c](int i) { return Point(c[i], c[i + 1], c[i + 2]); };
     const auto along = [&c](int i) { return Vector(c[i], c[i + 1], c[i + 2]); };
     const std::string name = f[0].toStdString();
-    const int kind = QString("PVLS").indexOf(f[1]);
+    const int letter = QString("PVLS").indexOf(f[1]);
+    const Kind kind = letter < 0 ? Kind::Root : storedKinds[letter];
     if (kind == P)
         return fileObject(store, name, at(0));
     if (kind == V)
@@ -62,9 +63,18 @@ inline void fileAll(ObjectStore& store, const QStringList& entries) {
         file(store, entry);
 }
 
-// "kind|name|visible|x,y,z" of a record.
+// "none" for the root kind.
+inline QString kindName(Kind kind) {
+    const char* const names[] = {"empty", "none", "point", "vector", "line", "plane"};
+    return names[fileCode(kind) - fileCode(Kind::Empty)];
+}
+
+// "row kind|name|visible|x,y,z" of a record; the row is left out for an object.
 inline QString summary(const ObjectSummary& r) {
-    return QString::asprintf("%d|%s|%d|%g,%g,%g", r.kind, r.name.c_str(), r.visible, r.x, r.y, r.z);
+    const char* const rows[] = {"", "normal ", "parametric ", "general "};
+    return QString::asprintf("%s%s|%s|%d|%g,%g,%g", rows[static_cast<int>(r.row)],
+                             qPrintable(kindName(r.kind)), r.name.c_str(), r.visible, r.x, r.y,
+                             r.z);
 }
 
 inline QStringList summaries(const std::vector<ObjectSummary>& records) {

@@ -8,14 +8,14 @@ Q_DECLARE_METATYPE(Refusal)
 
 namespace {
 
-// "kind name visible numbers <parents": the coordinates of a point or vector, the point and
-// direction of a line, the normal, d and point of a plane.
+// "code name visible numbers <parents", code as a session file writes the kind: the coordinates of
+// a point or vector, the point and direction of a line, the normal, d and point of a plane.
 QString state(const SpaceObject* o) {
     std::vector<double> n;
     const auto add = [&n](const vector4D& c) { n.insert(n.end(), {c.x(), c.y(), c.z()}); };
-    if (o->type() <= 1) {
+    if (o->type() == P || o->type() == V) {
         add(static_cast<const Point*>(o)->coordinates);
-    } else if (o->type() == 2) {
+    } else if (o->type() == L) {
         add(static_cast<const line*>(o)->point.coordinates);
         add(static_cast<const line*>(o)->direction.coordinates);
     } else {
@@ -24,7 +24,7 @@ QString state(const SpaceObject* o) {
         n.push_back(s->d);
         add(s->point.coordinates);
     }
-    QString text = QString::asprintf("%d %s %d", o->type(), o->name.c_str(), o->visible);
+    QString text = QString::asprintf("%d %s %d", fileCode(o->type()), o->name.c_str(), o->visible);
     for (double v : n)
         text += QString::asprintf(" %g", v + 0.0); // no negative zeros
     for (size_t i = 0; i < o->parents.size(); ++i)
@@ -35,8 +35,8 @@ QString state(const SpaceObject* o) {
 // The state of every object in store order, with its address after " @".
 QStringList states(const ObjectStore& store) {
     QStringList all;
-    for (int k = 0; k < 4; ++k)
-        for (const auto& entry : store.objects(k))
+    for (Kind kind : storedKinds)
+        for (const auto& entry : store.objects(kind))
             all << state(entry.second.get()) + QString::asprintf(" @%p", entry.second.get());
     return all;
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-QStringList walk(ObjectStore& store, int kind, std::initializer_list<bool> steps) {
+QStringList walk(ObjectStore& store, Kind kind, std::initializer_list<bool> steps) {
     QStringList records;
     for (bool forward : steps)
         records << summary(store.step(kind, forward));
@@ -37,24 +37,36 @@ private slots:
         QVERIFY(c.name == "T" && !c.visible && c.d == 2.0);
     }
 
-    // A name is taken in all four maps at once; wrong kinds and null are refused too.
+    // A name is taken in all four maps at once; wrong kinds, kinds that are never stored and
+    // null are refused too.
     void insertRefusesTakenNames() {
+        const QString letters = "PVLS";
         for (int held = 0; held < 4; ++held) {
             ObjectStore store;
-            const SpaceObject* first = file(store, QString("A %1 1 2 3 1 0 0").arg("PVLS"[held]));
+            const SpaceObject* first = file(store, QString("A %1 1 2 3 1 0 0").arg(letters[held]));
             QVERIFY(first);
-            for (int kind = 0; kind < 4; ++kind) {
-                QVERIFY(!file(store, QString("A %1 0 0 1 0 1 0").arg("PVLS"[kind])));
+            for (int other = 0; other < 4; ++other) {
+                QVERIFY(!file(store, QString("A %1 0 0 1 0 1 0").arg(letters[other])));
                 QCOMPARE(store.find("A"), first);
-                QCOMPARE(store.count(kind), int(kind == held));
+                QCOMPARE(store.count(storedKinds[other]), int(other == held));
             }
             QCOMPARE(store.visibleCount(), 1);
         }
         ObjectStore store;
-        QVERIFY(!store.insert(1, std::make_unique<Point>(0, 0, 0))); // a point is not a vector
-        QVERIFY(!store.insert(7, std::make_unique<Point>(0, 0, 0)));
-        QVERIFY(!store.insert(0, nullptr));
-        QCOMPARE(store.count(0) + store.count(1), 0);
+        QVERIFY(!store.insert(V, std::make_unique<Point>(0, 0, 0))); // a point is not a vector
+        QVERIFY(!store.insert(Kind::Empty, std::make_unique<empty_set>()));
+        QVERIFY(!store.insert(Kind::Root, std::make_unique<SpaceObject>()));
+        QVERIFY(!store.insert(P, nullptr));
+        QCOMPARE(store.count(P) + store.count(V) + store.count(Kind::Empty), 0);
+        QVERIFY(store.objects(Kind::Root).empty());
+    }
+
+    // Only the four stored kinds have file codes, and each comes back from its own.
+    void fileCodes() {
+        for (Kind kind : storedKinds)
+            QCOMPARE(kindFromFileCode(fileCode(kind)), std::optional<Kind>(kind));
+        for (long code : {-2L, -1L, 4L, 7L})
+            QVERIFY(!kindFromFileCode(code));
     }
 
     // Byte order of names; stepping past the end or back from the first entry parks the
@@ -66,20 +78,21 @@ private slots:
         store.setVisible("AB", false);
         file(store, "L L 1 2 3 1 0 0");
 
-        store.resetCursor(0);
-        QCOMPARE(walk(store, 0, {true, true, true, true, true, true}),
-                 QStringList({"0|A|1|1,2,3", "0|A10|1|1,2,3", "0|A2|1|1,2,3", "0|AB|0|1,2,3",
-                              "0|\u0160|1|1,2,3", "-1|e|0|0,0,0"}));
-        store.resetCursor(0);
-        QCOMPARE(walk(store, 0, {true, true, false, true}),
-                 QStringList({"0|A|1|1,2,3", "0|A10|1|1,2,3", "0|A2|1|1,2,3", "0|A10|1|1,2,3"}));
-        QCOMPARE(walk(store, 4, {true}), QStringList{"-1|e|0|0,0,0"});
-        QCOMPARE(walk(store, 0, {true}), QStringList{"0|A2|1|1,2,3"});
-        store.resetCursor(0);
-        QCOMPARE(walk(store, 0, {false, true}), QStringList({"0|A|1|1,2,3", "-1|e|0|0,0,0"}));
+        store.resetCursor(P);
+        QCOMPARE(walk(store, P, {true, true, true, true, true, true}),
+                 QStringList({"point|A|1|1,2,3", "point|A10|1|1,2,3", "point|A2|1|1,2,3",
+                              "point|AB|0|1,2,3", "point|\u0160|1|1,2,3", "none|e|0|0,0,0"}));
+        store.resetCursor(P);
+        QCOMPARE(walk(store, P, {true, true, false, true}),
+                 QStringList({"point|A|1|1,2,3", "point|A10|1|1,2,3", "point|A2|1|1,2,3",
+                              "point|A10|1|1,2,3"}));
+        QCOMPARE(walk(store, Kind::Root, {true}), QStringList{"none|e|0|0,0,0"});
+        QCOMPARE(walk(store, P, {true}), QStringList{"point|A2|1|1,2,3"});
+        store.resetCursor(P);
+        QCOMPARE(walk(store, P, {false, true}), QStringList({"point|A|1|1,2,3", "none|e|0|0,0,0"}));
         // Lines report zero coordinates.
-        store.resetCursor(2);
-        QCOMPARE(walk(store, 2, {true, true}), QStringList({"2|L|1|0,0,0", "-1|e|0|0,0,0"}));
+        store.resetCursor(L);
+        QCOMPARE(walk(store, L, {true, true}), QStringList({"line|L|1|0,0,0", "none|e|0|0,0,0"}));
     }
 
     // The count of visible objects follows every change of visibility, and only changes.
@@ -97,14 +110,15 @@ private slots:
         QVERIFY(store.find("A")->visible);
 
         store.clear();
-        QCOMPARE(store.count(0) + store.count(1) + store.count(2) + store.count(3), 0);
+        for (Kind kind : storedKinds)
+            QCOMPARE(store.count(kind), 0);
         QCOMPARE(store.visibleCount(), 0);
-        QCOMPARE(store.step(0, true).kind, -1); // no cursor left in the old entries
+        QCOMPARE(store.step(P, true).kind, Kind::Root); // no cursor left in the old entries
         QVERIFY(file(store, "A P 0 0 0"));
     }
 
     // Equations first, then the parents; a point or vector parent at the coordinates of a
-    // plane's normal is listed as the normal (kind 6), a line's vector parent is not.
+    // plane's normal is listed as the normal vector, a line's vector parent is not.
     void records() {
         ObjectStore store;
         Point* a = fileObject(store, "A", Point(0, 0, 1));
@@ -116,16 +130,17 @@ private slots:
                          fileObject(store, "n_S", plane.normal, false), a, b, c};
         fileObject(store, "S", plane);
         QCOMPARE(summaries(describeObjectByName(store, "S")),
-                 QStringList({"5|+1z -1 = 0|0|0,0,0", "4|{x= -1k -1l; y= -1k +1l; z= 1; }|0|0,0,0",
-                              "1|v_S|0|-1,-1,0", "6|n_S|0|0,0,1", "6|A|1|0,0,1", "0|B|0|1,0,1",
-                              "0|C|1|0,1,1"}));
+                 QStringList({"general none|+1z -1 = 0|0|0,0,0",
+                              "parametric none|{x= -1k -1l; y= -1k +1l; z= 1; }|0|0,0,0",
+                              "vector|v_S|0|-1,-1,0", "normal vector|n_S|0|0,0,1",
+                              "normal vector|A|1|0,0,1", "point|B|0|1,0,1", "point|C|1|0,1,1"}));
 
         line l;
         l.setLine(*b, *fileObject(store, "D", Vector(0, 3, -1), false));
         l.parents = {b, store.find("D")};
-        QCOMPARE(
-            summaries(describeObject(store, &l)),
-            QStringList({"4|{x= 1; y= +3k; z= 1 -1k; }|0|0,0,0", "0|B|0|1,0,1", "1|D|0|0,3,-1"}));
+        QCOMPARE(summaries(describeObject(store, &l)),
+                 QStringList({"parametric none|{x= 1; y= +3k; z= 1 -1k; }|0|0,0,0",
+                              "point|B|0|1,0,1", "vector|D|0|0,3,-1"}));
 
         // A point has neither equations nor parents.
         QVERIFY(describeObjectByName(store, "A").empty());

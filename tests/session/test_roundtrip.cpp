@@ -15,12 +15,17 @@
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <random>
 
 namespace {
 
 QString number(double value) {
     return QString::number(value, 'g', 17);
+}
+
+QString number(std::optional<double> value) {
+    return value ? number(*value) : QString("none");
 }
 
 // A seeded random session: every construction on operands picked at random (refusals are
@@ -50,7 +55,7 @@ void buildRandomSession(ObjectStore& store, unsigned seed, int steps) {
             text += " " + QString::number(coordinate(), 'g', 17);
         return text;
     };
-    const auto any = [&](int kind) {
+    const auto any = [&](Kind kind) {
         const ObjectStore::Map& map = store.objects(kind);
         if (map.empty())
             return QString(" none");
@@ -58,6 +63,10 @@ void buildRandomSession(ObjectStore& store, unsigned seed, int steps) {
         std::advance(it, pick(static_cast<int>(map.size())));
         return " " + QString::fromStdString(it->first);
     };
+    // A point or a vector; a line or a plane.
+    const auto pointOrVector = [&] { return storedKinds[pick(2)]; };
+    const auto lineOrPlane = [&] { return storedKinds[2 + pick(2)]; };
+    constexpr Kind P = Kind::Point, V = Kind::Vector;
     for (int step = 0; step < steps; ++step) {
         const QString name = QString(" o%1").arg(step);
         switch (step < 12 ? 0 : step < 18 ? 1 : pick(9)) {
@@ -68,25 +77,26 @@ void buildRandomSession(ObjectStore& store, unsigned seed, int steps) {
             buildObjects(store, "V" + name + numbers(3));
             break;
         case 2:
-            buildObjects(store, "F" + name + any(0) + any(0));
+            buildObjects(store, "F" + name + any(P) + any(P));
             break;
         case 3:
-            buildObjects(store, "L" + name + any(pick(2)) + any(0));
+            buildObjects(store, "L" + name + any(pointOrVector()) + any(P));
             break;
         case 4:
-            buildObjects(store, "S" + name + any(pick(2)) + any(pick(2)) + any(pick(2)));
+            buildObjects(store, "S" + name + any(pointOrVector()) + any(pointOrVector()) +
+                                    any(pointOrVector()));
             break;
         case 5:
-            buildObjects(store, "N" + name + (pick(2) ? any(0) + any(1) : any(1) + any(0)));
+            buildObjects(store, "N" + name + (pick(2) ? any(P) + any(V) : any(V) + any(P)));
             break;
         case 6:
-            buildObjects(store, "E" + name + any(1) + numbers(1));
+            buildObjects(store, "E" + name + any(V) + numbers(1));
             break;
         case 7:
-            buildObjects(store, "X" + name + any(2 + pick(2)) + any(2 + pick(2)));
+            buildObjects(store, "X" + name + any(lineOrPlane()) + any(lineOrPlane()));
             break;
         default:
-            store.setVisible(any(pick(4)).trimmed().toStdString(), pick(2));
+            store.setVisible(any(storedKinds[pick(4)]).trimmed().toStdString(), pick(2));
         }
     }
 }
@@ -95,15 +105,16 @@ void buildRandomSession(ObjectStore& store, unsigned seed, int steps) {
 QStringList printout(const ObjectStore& store) {
     QStringList lines;
     std::vector<std::string> names;
-    for (int kind = 0; kind <= 3; ++kind)
+    for (Kind kind : storedKinds)
         for (const auto& [name, object] : store.objects(kind)) {
             names.push_back(name);
-            QString text =
-                QString::fromStdString(name) + QString(" %1 %2:").arg(kind).arg(object->visible);
+            QString text = QString::fromStdString(name) +
+                           QString(" %1 %2:").arg(fileCode(kind)).arg(object->visible);
             for (const ObjectSummary& r : describeObject(store, object.get()))
                 text +=
-                    QString(" [%1 %2 %3 %4 %5]")
-                        .arg(r.kind)
+                    QString(" [%1/%2 %3 %4 %5 %6]")
+                        .arg(static_cast<int>(r.row))
+                        .arg(fileCode(r.kind))
                         .arg(QString::fromStdString(r.name), number(r.x), number(r.y), number(r.z));
             lines << text;
         }
@@ -111,9 +122,10 @@ QStringList printout(const ObjectStore& store) {
         for (const std::string& b : names) {
             const IntersectionResult meet = intersect(store, a, b);
             QString text = QString::fromStdString(a + " " + b) +
-                           QString(" %1 %2 %3 %4 %5")
-                               .arg(meet.head.kind)
-                               .arg(meet.head.visible)
+                           QString(" %1/%2 %3 %4 %5 %6")
+                               .arg(static_cast<int>(meet.outcome))
+                               .arg(fileCode(meet.head.kind))
+                               .arg(meet.holds)
                                .arg(number(meet.head.x), number(meet.head.y), number(meet.head.z));
             for (const ObjectSummary& r : meet.rows)
                 text += " " + QString::fromStdString(r.name);
@@ -127,7 +139,7 @@ QStringList printout(const ObjectStore& store) {
 QString texts(const ObjectStore& store, const std::string& name) {
     QStringList out;
     for (const ObjectSummary& r : describeObject(store, store.find(name)))
-        if (r.kind == describe::parametricEquation || r.kind == describe::generalEquation)
+        if (r.row == Row::ParametricEquation || r.row == Row::GeneralEquation)
             out << QString::fromStdString(r.name);
     if (const auto* p = dynamic_cast<const Point*>(store.find(name)))
         out << QString::fromStdString(formatNumber(p->coordinates.x()) + " " +
@@ -221,7 +233,7 @@ private slots:
         QVERIFY(buildObjects(built, script));
         if (!expected.isEmpty())
             QCOMPARE(texts(built, name.toStdString()), expected);
-        for (const auto& [plane, object] : built.objects(3)) {
+        for (const auto& [plane, object] : built.objects(Kind::Plane)) {
             const auto* s = static_cast<const surface*>(object.get());
             QVERIFY2(pointPlaneDistance(s->point.coordinates, s->normal.coordinates, s->d) < 1e-9,
                      plane.c_str());

@@ -15,13 +15,14 @@ namespace {
 // vector, the point and direction of a line, the normal and d of a plane.
 QStringList states(const ObjectStore& store) {
     QStringList all;
-    for (int kind = 0; kind <= 3; ++kind)
+    for (Kind kind : storedKinds)
         for (const auto& [name, o] : store.objects(kind)) {
             std::vector<double> n;
             const auto put = [&n](const vector4D& c) { n.insert(n.end(), {c.x(), c.y(), c.z()}); };
-            if (kind <= 1) {
+            const bool coordinates = kind == Kind::Point || kind == Kind::Vector;
+            if (coordinates) {
                 put(static_cast<const Point*>(o.get())->coordinates);
-            } else if (kind == 2) {
+            } else if (kind == Kind::Line) {
                 put(static_cast<const line*>(o.get())->point.coordinates);
                 put(static_cast<const line*>(o.get())->direction.coordinates);
             } else {
@@ -33,7 +34,7 @@ QStringList states(const ObjectStore& store) {
             char number[32];
             for (double v : n)
                 text += QLatin1String(
-                    number, std::snprintf(number, sizeof number, " %g", kind <= 1 ? v : v + 0.0));
+                    number, std::snprintf(number, sizeof number, " %g", coordinates ? v : v + 0.0));
             for (std::size_t i = 0; i < o->parents.size(); ++i)
                 text += (i ? "," : " <") + QString::fromStdString(o->parents[i]->name);
             all << text;
@@ -102,7 +103,10 @@ private slots:
         row("record cut short", a + "$$2$$1$$L\n" + w, broken2);
         row("line without parent fields", a + "$$2$$1$$L$$1\n", broken2);
         row("text after records", a + "the end\n", broken2);
-        row("kind 7", "$$7$$1$$A$$0$$\n", "line 1: truncated or broken record");
+        // Only the four stored kinds have codes; -1 and -2 are kinds no file holds.
+        for (const QByteArray code : {"7", "4", "-1", "-2"})
+            row("kind " + code, "$$" + code + "$$1$$A$$0$$\n",
+                "line 1: truncated or broken record");
         row("visible 2", a + "$$0$$2$$B$$1$$2$$3$$0$$\n", broken2);
         row("count that is no number", a + "$$0$$1$$B$$1$$2$$3$$x$$\n", broken2);
         row("negative parent count", a + "$$0$$1$$B$$1$$2$$3$$-1$$\n", broken2);

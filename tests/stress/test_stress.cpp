@@ -34,9 +34,10 @@ const QStringList typedTexts =
                       "\xe5\x90\x8d")
         .split(QLatin1Char('|'));
 
-// The kinds each of the window's 21 object pickers offers, in its order, as bits (1 point,
-// 2 vector, 4 line, 8 plane): the vector and line pages, the plane page, then intersection,
-// angle and distance. A picker that mixes kinds puts the kind word before each name.
+// The kinds each of the window's 21 object pickers offers, in its order, as bits in the
+// order of storedKinds (1 point, 2 vector, 4 line, 8 plane): the vector and line pages, the
+// plane page, then intersection, angle and distance. A picker that mixes kinds puts the kind
+// word before each name.
 constexpr int pickerKinds[21] = {1, 1, 1, 1, 1,  2,  1,  1,  1,  2, 2,
                                  1, 2, 2, 1, 13, 13, 14, 14, 13, 13};
 const char* const kindWords[] = {"Point", "Vector", "Line", "Surface"};
@@ -320,7 +321,7 @@ private:
             if (!entry->isHidden())
                 ++entries[entry->name()];
         int visible = 0;
-        for (int kind = 0; kind < 4; ++kind) {
+        for (Kind kind : storedKinds) {
             for (const auto& [key, object] : window->objectStore->objects(kind)) {
                 const int count = entries.value(QString::fromUtf8(key));
                 if (count != (object->visible ? 1 : 0))
@@ -341,10 +342,10 @@ private:
         for (int i = 0; i < 21; ++i) {
             const bool withKind = pickerKinds[i] & (pickerKinds[i] - 1);
             QStringList expected, held;
-            for (int kind = 0; kind < 4; ++kind)
-                for (const auto& [name, object] : window->objectStore->objects(kind))
-                    if (pickerKinds[i] & (1 << kind) && object->visible)
-                        expected << (withKind ? StereonGUI::tr(kindWords[kind]) + ' ' : QString()) +
+            for (std::size_t k = 0; k < storedKinds.size(); ++k)
+                for (const auto& [name, object] : window->objectStore->objects(storedKinds[k]))
+                    if (pickerKinds[i] & (1 << k) && object->visible)
+                        expected << (withKind ? StereonGUI::tr(kindWords[k]) + ' ' : QString()) +
                                         QString::fromUtf8(name);
             const QComboBox* combo = window->objectCombos[i];
             for (int row = 0; row < combo->count(); ++row)

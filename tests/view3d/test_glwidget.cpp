@@ -19,6 +19,7 @@
 #include <random>
 
 Q_DECLARE_METATYPE(Vec3)
+Q_DECLARE_METATYPE(Kind)
 
 namespace {
 
@@ -104,21 +105,19 @@ QString windowOf(const GLWidget* w) {
     return w->isFullScreen() ? "full screen" : w->isMaximized() ? "maximised" : "normal";
 }
 
-enum Kind { Points, Vectors, Lines, Planes };
-
 // One object of the kind somewhere in a small cube around the origin.
 void drawOne(ObjectDrawing& d, Kind kind, std::mt19937& random) {
     std::uniform_real_distribution<double> spread(-3.0, 3.0);
     std::uniform_real_distribution<double> direction(-1.0, 1.0);
     auto vec = [&] { return Vector(direction(random), direction(random), direction(random)); };
     const Point at(spread(random), spread(random), spread(random));
-    if (kind == Points) {
+    if (kind == Kind::Point) {
         d.drawPoint(at);
-    } else if (kind == Vectors) {
+    } else if (kind == Kind::Vector) {
         Vector v = vec();
         v.setStart(at.coordinates.x(), at.coordinates.y(), at.coordinates.z());
         d.drawVector(v);
-    } else if (kind == Lines) {
+    } else if (kind == Kind::Line) {
         line l;
         l.setLine(at, vec());
         d.drawLine(l);
@@ -307,15 +306,15 @@ private slots:
     // ObjectDrawing on its own, drawn into the view's frames: each kind leaves the GL state
     // as the next one expects it.
     void drawingLeavesStateAsFound_data() {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<Kind>("kind");
         QTest::addColumn<bool>("whiteMaterial");
-        QTest::newRow("point") << int(Points) << true;
-        QTest::newRow("vector") << int(Vectors) << false;
-        QTest::newRow("line") << int(Lines) << true;
-        QTest::newRow("plane") << int(Planes) << true;
+        QTest::newRow("point") << Kind::Point << true;
+        QTest::newRow("vector") << Kind::Vector << false;
+        QTest::newRow("line") << Kind::Line << true;
+        QTest::newRow("plane") << Kind::Plane << true;
     }
     void drawingLeavesStateAsFound() {
-        QFETCH(int, kind);
+        QFETCH(Kind, kind);
         QFETCH(bool, whiteMaterial);
         view->makeCurrent();
         const GLfloat grey[] = {0.3f, 0.3f, 0.3f, 1.0f};
@@ -329,7 +328,7 @@ private slots:
         const QString before = glState();
         ObjectDrawing drawing;
         std::mt19937 random(7);
-        drawOne(drawing, Kind(kind), random);
+        drawOne(drawing, kind, random);
         drawing.flush();
         QCOMPARE(glState(), before);
         GLfloat diffuse[4], specular[4];
@@ -360,8 +359,8 @@ private slots:
                 ObjectDrawing d;
                 d.setCulling(culling);
                 std::mt19937 random(1);
-                const Kind mix[] = {Points,  Points, Points, Points, Vectors,
-                                    Vectors, Lines,  Lines,  Lines,  Planes};
+                constexpr Kind P = Kind::Point, V = Kind::Vector, L = Kind::Line;
+                const Kind mix[] = {P, P, P, P, V, V, L, L, L, Kind::Plane};
                 for (int i = 0; i < 600; ++i)
                     drawOne(d, mix[i % 10], random);
                 d.flush();

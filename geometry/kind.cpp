@@ -1,0 +1,8 @@
+#include "geometry/kind.h"
+
+std::optional<Kind> kindFromFileCode(long code) {
+    for (Kind kind : storedKinds)
+        if (fileCode(kind) == code)
+            return kind;
+    return std::nullopt;
+}
