@@ -219,6 +219,8 @@ void GLWidget::drawObjects() {
     setObjectDrawer(previous);
 }
 
+// Every depth read comes before the painter starts: once it runs, the GL state and the
+// buffers belong to its paint engine.
 void GLWidget::drawOverlay() {
     GLdouble modelView[16];
     GLdouble projection[16];
@@ -228,10 +230,12 @@ void GLWidget::drawOverlay() {
     glGetIntegerv(GL_VIEWPORT, viewport);
     const qreal ratio = devicePixelRatioF();
 
-    QPainter painter(this);
-    painter.setPen(Qt::white);
-    painter.setFont(QFont());
     const QString labels[] = {QStringLiteral("  X"), QStringLiteral("  Y"), QStringLiteral("  Z")};
+    struct Label {
+        QPointF at;
+        QString text;
+    } shown[3];
+    int count = 0;
     for (int axis = 0; axis < 3; ++axis) {
         const Vec3 at = scene::labelPosition(axis, camera_.distance);
         GLdouble wx = 0.0;
@@ -244,8 +248,14 @@ void GLWidget::drawOverlay() {
             continue;
         if (hiddenByScene(wx, wy, wz, viewport))
             continue;
-        painter.drawText(QPointF(wx / ratio, height() - wy / ratio), labels[axis]);
+        shown[count++] = {QPointF(wx / ratio, height() - wy / ratio), labels[axis]};
     }
+
+    QPainter painter(this);
+    painter.setPen(Qt::white);
+    painter.setFont(QFont());
+    for (int i = 0; i < count; ++i)
+        painter.drawText(shown[i].at, shown[i].text);
     const QString hint = hintText();
     if (!hint.isEmpty())
         painter.drawText(hintX, hintY, hint);
@@ -328,14 +338,14 @@ void GLWidget::mouseMoveEvent(QMouseEvent* event) {
     camera_.turn(at.x() - lastX_, at.y() - lastY_);
     lastX_ = at.x();
     lastY_ = at.y();
-    repaint();
+    update();
 }
 
 void GLWidget::wheelEvent(QWheelEvent* event) {
     stopTimers();
     if (camera_.zoom(event->angleDelta().y())) {
         event->accept();
-        repaint();
+        update();
     } else {
         event->ignore();
     }

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -220,6 +221,26 @@ private slots:
                      state);
         if (turning->isActive())
             QTRY_VERIFY(view->camera().yaw >= camera.x + 1.0);
+    }
+
+    // A drag or a turn of the wheel only asks for a frame: none is drawn while the events are
+    // handled, and one is once the event loop runs.
+    void inputAsksForFrames_data() {
+        QTest::addColumn<QString>("words");
+        QTest::newRow("drag") << "press move move release";
+        QTest::newRow("wheel") << "wheel wheel";
+    }
+    void inputAsksForFrames() {
+        QFETCH(QString, words);
+        QSignalSpy frames(view.get(), &GLWidget::repaintObjects);
+        // Settled first: while a frame is pending, even a frame asked for at once waits.
+        do {
+            frames.clear();
+            QTest::qWait(100);
+        } while (!frames.isEmpty());
+        play(view.get(), words);
+        QCOMPARE(frames.count(), 0);
+        QTRY_VERIFY(!frames.isEmpty());
     }
 
     // F12 saves what the view shows, on black, or warns; ".jpg" is written at full quality.
