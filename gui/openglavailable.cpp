@@ -4,7 +4,9 @@
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 
-bool openGLAvailable() {
+namespace {
+
+bool probeOpenGL() {
     // These platforms draw widgets without OpenGL and cannot host an OpenGL widget, even
     // where they hand out a context.
     const QString platform = QGuiApplication::platformName();
@@ -23,4 +25,11 @@ bool openGLAvailable() {
     if (current)
         context.doneCurrent();
     return current;
+}
+
+} // namespace
+
+bool openGLAvailable() {
+    static const bool available = probeOpenGL();
+    return available;
 }

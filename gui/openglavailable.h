@@ -1,5 +1,6 @@
 #pragma once
 
 // Whether an OpenGL context can be created and made current on this platform. Without one
-// an OpenGL widget would bring the program down, so the window asks once at start-up.
+// an OpenGL widget would bring the program down, so the window asks, once per process, before
+// it makes one.
 bool openGLAvailable();

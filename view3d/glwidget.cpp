@@ -15,10 +15,6 @@
 
 #include <GL/glu.h>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace {
 
 constexpr int animationInterval = 30;
@@ -31,20 +27,6 @@ constexpr int hintY = 20;
 const GLfloat lightDiffuse[] = {1.0f, 1.0f, 1.0f, 1.0f};
 const GLfloat lightAmbient[] = {0.5f, 0.5f, 0.5f, 1.0f};
 const GLfloat lightPosition[] = {10.0f, 10.0f, 10.0f, 1.0f};
-
-// Mesa's software rasteriser bins each frame's triangles in heap blocks that it frees when
-// the frame is done, and a frame's read-back is a large block too. glibc hands freed memory
-// above 128 KiB back to the system at once, so every frame would fault those pages in
-// anew: for thousands of objects that took a third of the frame. Setting the limits also
-// ends glibc's own adjustment of where it maps large blocks apart, so both are set.
-void keepFreedMemoryBetweenFrames() {
-#ifdef __GLIBC__
-    constexpr int mappedApartFrom = 16 << 20;
-    constexpr int keptUpTo = 64 << 20;
-    mallopt(M_MMAP_THRESHOLD, mappedApartFrom);
-    mallopt(M_TRIM_THRESHOLD, keptUpTo);
-#endif
-}
 
 void emitSegments(const std::vector<scene::Segment>& segments) {
     glColor3d(1.0, 1.0, 1.0);
@@ -135,7 +117,6 @@ void GLWidget::initializeGL() {
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &GLWidget::releaseGL,
             Qt::UniqueConnection);
 
-    keepFreedMemoryBetweenFrames();
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glLightfv(GL_LIGHT1, GL_DIFFUSE, lightDiffuse);
     glLightfv(GL_LIGHT1, GL_AMBIENT, lightAmbient);

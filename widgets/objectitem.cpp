@@ -1,6 +1,7 @@
 #include "widgets/objectitem.h"
 
 #include "widgets/checkitem.h"
+#include "widgets/kindcolour.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -35,13 +36,8 @@ ObjectItem::ObjectItem(const QString& name, const QString& title, int kind, QWid
     setItem(name, kind);
 }
 
-QString ObjectItem::colourName(int kind) {
-    static const char* const colours[] = {"peru", "tomato", "deepskyblue", "limegreen", "wheat"};
-    return QLatin1String(kind >= 0 && kind <= 4 ? colours[kind] : "crimson");
-}
-
 void ObjectItem::setItem(const QString& name, int kind) {
-    const QString colour = colourName(kind);
+    const QString colour = kindColour(kind);
     setStyleSheet(QStringLiteral("background-color:%1;").arg(colour));
     titleLabel_->setStyleSheet(colour == QLatin1String("crimson") ? QStringLiteral("color:yellow;")
                                                                   : QStringLiteral("color:black;"));

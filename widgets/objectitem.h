@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/infoline.h"
+
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -14,22 +16,11 @@ class QVBoxLayout;
 class ObjectItem : public QWidget {
     Q_OBJECT
 public:
-    // One line of the information area: rich text, or (with an item name) a check box that
-    // shows or hides that object.
-    struct InfoLine {
-        QString text;
-        QString itemName;
-        bool checked = false;
-        bool operator==(const InfoLine& other) const {
-            return text == other.text && itemName == other.itemName && checked == other.checked;
-        }
-    };
+    using InfoLine = ::InfoLine;
 
     // kind: 0 point, 1 vector, 2 line, 3 plane, 4 intersection preview; anything else
     // stands for "no result".
     ObjectItem(const QString& name, const QString& title, int kind, QWidget* parent = nullptr);
-
-    static QString colourName(int kind);
 
     void setItem(const QString& name, int kind);
     void setTitle(const QString& text);

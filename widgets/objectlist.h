@@ -1,15 +1,23 @@
 #pragma once
 
-#include <QScrollArea>
+#include <QListView>
 
-// The scrollable panel of object entries; a session file dropped onto it is reported.
-class ObjectList : public QScrollArea {
+class ObjectDelegate;
+
+// The object list: a card per entry, painted by ObjectDelegate, only those in view costing
+// anything. A session file dropped onto it is reported.
+class ObjectList : public QListView {
     Q_OBJECT
 public:
     explicit ObjectList(QWidget* parent = nullptr);
 
+    ObjectDelegate* delegate() const { return delegate_; }
+
     // At most this many dropped URLs are looked at.
     static constexpr int maxDroppedUrls = 32;
+
+    // Unfolds the entry and brings it into view.
+    void reveal(const QModelIndex& index);
 
 signals:
     void droppedFile(const QString& path);
@@ -17,6 +25,10 @@ signals:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
-    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
+
+private:
+    ObjectDelegate* delegate_;
 };

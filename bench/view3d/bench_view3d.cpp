@@ -4,6 +4,7 @@
 #include "geometry/line.h"
 #include "geometry/objectstore.h"
 #include "geometry/surface.h"
+#include "view3d/allocatortuning.h"
 #include "view3d/glwidget.h"
 
 #include <QApplication>
@@ -100,6 +101,8 @@ FrameTimes medianFrame(GLWidget& view, int frames, double distance) {
 // Usage: bench_view3d [kind [distance]], kind 0..3 to time one kind alone (-1 for the mix),
 // distance for a camera nearer or farther than the default 10.
 int main(int argc, char** argv) {
+    // As the program does: frames are measured with the same allocator settings.
+    keepFreedMemoryBetweenFrames();
     QApplication app(argc, argv);
     const std::optional<Kind> onlyKind =
         kindFromFileCode(argc > 1 ? std::clamp(std::atoi(argv[1]), -1, 3) : -1);

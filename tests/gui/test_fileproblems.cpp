@@ -3,6 +3,8 @@
 #include "session/sessiontesthelpers.h"
 #include "windowfixture.h"
 
+#include "gui/pages/listpage.h"
+
 #include "gui/fileproblemtext.h"
 #include "session/sessionlock.h"
 
@@ -65,10 +67,11 @@ private slots:
             }
         });
         answers.start(10);
+        auto* list = f.find<ListPage>("listPage");
         if (file == "orphan.zdr")
-            f.window->loadFile(path);
+            list->loadFile(path);
         else
-            QVERIFY(!f.window->saveFile());
+            QVERIFY(!list->saveFile());
         QCOMPARE(shown, QStringList{seen.arg(path)});
         QCOMPARE(readBytes(path), old);
         const QString name = QString::fromUtf8("\"B\xc4\x8d\"");

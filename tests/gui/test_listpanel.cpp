@@ -1,168 +1,202 @@
+// The list page and the pages around it as a user meets them: rows that keep their shape,
+// parents shown and hidden from an entry, pickers that keep their choice, and results that
+// stay true for the objects they are shown for.
 #include "windowfixture.h"
 
-#include "widgets/checkitem.h"
+#include "widgets/checkgroup.h"
+#include "widgets/objectdelegate.h"
 #include "widgets/objectitem.h"
 #include "widgets/objectlist.h"
+#include "widgets/objectroles.h"
 
-#include <QPointer>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QToolButton>
-#include <QVBoxLayout>
 
-// The check box of a parent in an entry's unfolded information.
-static CheckItem* checkFor(ObjectItem* entry, const QString& name) {
-    entry->setInfoVisible(true);
-    for (CheckItem* check : entry->findChildren<CheckItem*>())
-        if (check->itemName() == name)
-            return check;
-    return nullptr;
-}
-
-// The list page, its entries and the pickers filled with it. Every picker holding the visible
-// objects of its kinds in order, and Save working when there is something to save, are
-// checked after each of the stress test's actions.
 class TestListPanel : public QObject {
     Q_OBJECT
     std::unique_ptr<WindowFixture> f;
 
-    StereonGUI& w() const { return *f->window; }
-    ObjectItem* entry(const QString& name) const { return w().items[w().itemNames.indexOf(name)]; }
-    // The layout holds the entries, in order.
-    void checkLayout() {
-        QCOMPARE(w().listLayout->count(), w().items.size());
-        for (int i = 0; i < w().items.size(); ++i)
-            QCOMPARE(w().listLayout->itemAt(i)->widget(), w().items[i]);
+    template <class T = QWidget> T* find(const char* name) const {
+        T* widget = f->find<T>(QLatin1String(name));
+        if (!widget)
+            qFatal("no widget %s", name);
+        return widget;
+    }
+    ObjectList* list() const { return find<ObjectList>("objectList"); }
+    QModelIndex row(const QString& name) const {
+        const QAbstractItemModel* model = list()->model();
+        for (int i = 0; i < model->rowCount(); ++i) {
+            if (model->index(i, 0).data(ObjectRole::Name).toString() == name)
+                return model->index(i, 0);
+        }
+        return {};
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+    void typeAndReturn(const QString& text) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    // Every row as tall as its text at least, none over another.
+    void checkRows() {
+        const int textHeight = QFontMetrics(list()->font()).height();
+        QRect previous;
+        for (int i = 0; i < list()->model()->rowCount(); ++i) {
+            const QRect rect = list()->visualRect(list()->model()->index(i, 0));
+            QVERIFY2(rect.height() >= textHeight, qPrintable(QString::number(i)));
+            QVERIFY2(i == 0 || rect.top() > previous.bottom(), qPrintable(QString::number(i)));
+            previous = rect;
+        }
     }
 
 private slots:
-    // Filed out of name order: points C (5,5,5), B (2,0,0), A (origin), vector u (0,0,1), the
-    // line p through A and B (with a hidden direction vector), the plane S through A normal
-    // to u.
+    // Points C (5,5,5), B (2,0,0), A (origin), vector u (0,0,1), the line p through A and B
+    // (with a hidden direction vector), the plane S through A normal to u, the line q through
+    // C along u.
     void init() {
         f = std::make_unique<WindowFixture>();
-        QVERIFY(
-            f->build(*w().objectStore, "P C 5 5 5;P B 2 0 0;P A 0 0 0;V u 0 0 1;L p A B;N S A u"));
+        QVERIFY(f->build("P C 5 5 5;P B 2 0 0;P A 0 0 0;V u 0 0 1;L p A B;N S A u;L q C u"));
     }
     void cleanup() { f.reset(); }
 
-    // Every visible object has one entry, kind by kind in name order. A rebuild keeps the
-    // entries of unchanged objects, folded in as new ones are. Hidden objects alone leave
-    // nothing to list, save or reset.
-    void entries() {
-        QCOMPARE(w().itemNames, QStringList({"A", "B", "C", "u", "p", "S"}));
-        const QList<ObjectItem*> before = w().items;
-        entry("p")->setInfoVisible(true);
-        QVERIFY(f->build(*w().objectStore, "P AB 1 1 1"));
-        QCOMPARE(w().itemNames, QStringList({"A", "AB", "B", "C", "u", "p", "S"}));
-        QCOMPARE(w().items, QList<ObjectItem*>({before[0], w().items[1], before[1], before[2],
-                                                before[3], before[4], before[5]}));
-        QVERIFY(!before.contains(w().items[1]) && !entry("p")->isInfoVisible());
-        checkLayout();
-        for (const QString& name : w().itemNames)
-            w().objectStore->setVisible(name.toStdString(), false);
-        w().rebuildList();
-        QVERIFY(w().items.isEmpty());
-        checkLayout();
-        QVERIFY(!w().saveButton->isEnabled() && !w().resetListButton->isEnabled());
+    // Ten points typed in a row on the point page, then the list: all there, each row whole.
+    void typedPointsKeepTheirRows() {
+        key(Qt::Key_F4);
+        for (int i = 0; i < 10; ++i) {
+            find<QLineEdit>("pointName")->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            typeAndReturn(QStringLiteral("T%1").arg(i));
+            for (const char* value : {"1", "2", "3"})
+                typeAndReturn(QString::number(i) + value);
+        }
+        key(Qt::Key_F1);
+        QTRY_VERIFY(list()->isVisible());
+        QCOMPARE(list()->model()->rowCount(), 17);
+        QVERIFY(row("T9").isValid());
+        checkRows();
+        QVERIFY(find<QToolButton>("saveButton")->isEnabled());
     }
 
-    // What the (i) button folds out. Only entries with something to show have the button,
-    // and only they pass a visibility change on to the window.
-    void information() {
-        QStringList lines;
-        for (const ObjectItem::InfoLine& line : entry("S")->infoLines())
-            lines << line.text;
-        QCOMPARE(lines,
-                 QStringList({"<b>Parametric equation:</b><br />{x= -1k -1l; y= -1k +1l; z= 0; }",
-                              "Vector v_S (-1; -1; 0)", "Vector u_S (-1; 1; 0)",
-                              "Point A [0; 0; 0]", "Normal Vector u (0; 0; 1)"}));
-        QVERIFY(entry("S")->infoButton() && !entry("S")->isInfoVisible());
-        QVERIFY(entry("A")->infoLines().isEmpty() && !entry("A")->infoButton());
-        entry("A")->changeItemVisibility(true, QStringLiteral("nothing"));
-        QVERIFY(!w().modified);
-        entry("S")->changeItemVisibility(true, QStringLiteral("nothing"));
-        QVERIFY(w().modified);
-        QCOMPARE(w().rememberedName, QStringLiteral("S"));
-    }
-
-    // The rules run on the refilled pickers (the same object twice is refused); the names
-    // carry their kind where kinds mix; an object that comes in the middle goes in its place,
-    // the first object chosen; a picker emptied from outside is filled afresh.
-    void combos() {
-        QVERIFY(!w().addLineButton->isEnabled() && !w().computeIntersectButton->isEnabled());
-        w().vectorPoint2->setCurrentIndex(1);
-        QVERIFY(f->build(*w().objectStore, "P AB 3 0 0"));
-        QCOMPARE(itemTexts(w().distanceObject2),
-                 QStringList({"Point A", "Point AB", "Point B", "Point C", "Line p", "Surface S"}));
-        QCOMPARE(w().vectorPoint2->currentIndex(), 0);
-        w().angleObject1->clear();
-        w().rebuildList();
-        QCOMPARE(itemTexts(w().angleObject1), QStringList({"Vector u", "Line p", "Surface S"}));
-    }
-
-    // A parent's check box in the (i) fold-out hides and shows the parent: gone from the list,
-    // not from the store. The clicked box and its entry live on until control is back in the
-    // event loop. The line's entry stays unfolded, the others are folded in.
+    // The (i) button unfolds an entry; a parent's check box hides the parent (gone from the
+    // list and the pickers, not from the store) and shows it again.
     void hideAndShowParent() {
-        QPointer<ObjectItem> oldLine = entry("p");
-        QPointer<CheckItem> check = checkFor(oldLine, QStringLiteral("A"));
-        QVERIFY(check);
-        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
-        QCOMPARE(w().itemNames, QStringList({"B", "C", "u", "p", "S"}));
-        QVERIFY(w().objectStore->exists("A") && w().modified);
-        QCOMPARE(w().rememberedName, QStringLiteral("p"));
-        QVERIFY(check && oldLine && oldLine->isHidden());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!check && !oldLine);
-
-        QVERIFY(entry("p")->isInfoVisible() && !entry("B")->isInfoVisible());
-        CheckItem* again = checkFor(entry("p"), QStringLiteral("A"));
-        QVERIFY(again && !again->isChecked());
-        QVERIFY(checkFor(entry("p"), QStringLiteral("B"))->isChecked());
-        QTest::mouseClick(again, Qt::LeftButton, {}, QPoint(8, again->height() / 2));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(w().itemNames, QStringList({"A", "B", "C", "u", "p", "S"}));
-        checkLayout();
-        QVERIFY(entry("p")->isInfoVisible());
+        find<QToolButton>("listMenuButton")->click();
+        ObjectDelegate* delegate = list()->delegate();
+        const auto layout = [&] {
+            return delegate->layoutOf(list()->visualRect(row("p")), row("p"));
+        };
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, layout().infoButton.center());
+        QVERIFY(row("p").data(ObjectRole::Expanded).toBool());
+        checkRows();
+        const int at = layout().lines.indexOf(InfoLine{"Point A [0; 0; 0]", "A", true});
+        QVERIFY(at >= 0);
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, layout().lineRects[at].center());
+        QVERIFY(!row("A").isValid());
+        QVERIFY(f->session().store().exists("A") && f->session().isModified());
+        QVERIFY(find<QComboBox>("linePoint1")->findText("A") < 0);
+        QCOMPARE(layout().lines[at].checked, false);
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, layout().lineRects[at].center());
+        QVERIFY(row("A").isValid());
+        QVERIFY(find<QComboBox>("linePoint1")->findText("A") >= 0);
     }
 
-    // What the links under the pages call: the list, scrolled to the unfolded entry. A name
-    // that is not listed changes nothing but the page.
-    void showObjectScrolls() {
+    // A "... was added." link opens the list on the new entry, unfolded and in view.
+    void linkShowsTheNewObject() {
         for (int i = 0; i < 60; ++i)
-            QVERIFY(createVector(*w().objectStore, i + 1, 0, 0, "v" + std::to_string(10 + i)));
-        QVERIFY(f->build(*w().objectStore, "L z A v69"));
-        w().displayPointMenu();
-        w().showObject(QStringLiteral("z"));
-        QVERIFY(w().objectList->isVisible() && entry("z")->isInfoVisible());
-        QCOMPARE(w().rememberedName, QStringLiteral("z"));
-        QVERIFY(w().objectList->verticalScrollBar()->value() > 0);
-        const QRect shown(entry("z")->mapTo(w().objectList->viewport(), QPoint(0, 0)),
-                          entry("z")->size());
-        QVERIFY(w().objectList->viewport()->rect().contains(shown));
-        w().displayPointMenu();
-        w().showObject(QStringLiteral("gone"));
-        QVERIFY(w().objectList->isVisible());
-        QCOMPARE(w().rememberedName, QStringLiteral("z"));
+            QVERIFY(f->build(QStringLiteral("V v%1 %2 0 0").arg(10 + i).arg(i + 1)));
+        find<QToolButton>("lineMenuButton")->click();
+        QTest::keyClick(find<CheckGroup>("lineOption2"), Qt::Key_Space);
+        QVERIFY(choose(find<QComboBox>("linePoint"), "A") &&
+                choose(find<QComboBox>("lineVector"), "v69"));
+        type(find<QLineEdit>("lineName"), "z");
+        find<QPushButton>("addLineButton")->click();
+        auto* alert = find<QLabel>("lineAlert");
+        QTest::mouseClick(alert, Qt::LeftButton, {}, QPoint(4, alert->height() / 2));
+        QVERIFY(list()->isVisible());
+        QVERIFY(row("z").data(ObjectRole::Expanded).toBool());
+        QVERIFY(list()->verticalScrollBar()->value() > 0);
+        QVERIFY(list()->viewport()->rect().contains(list()->visualRect(row("z"))));
     }
 
-    // A parent plane's line shows the plane's equation, found without describing the plane's
-    // own parents: with tens of thousands of each that took minutes, past the time limit.
-    void longParentLists() {
-        ObjectStore& store = *w().objectStore;
-        QVERIFY(f->build(store, "E Base u 0;E Top u -1"));
-        store.setVisible("Base", false);
-        const int n = 50000;
-        store.find("Base")->parents.assign(n, store.find("A"));
-        store.find("Top")->parents.assign(n, store.find("Base"));
-        w().rebuildList();
-        const QList<ObjectItem::InfoLine>& lines = entry("Top")->infoLines();
-        QCOMPARE(lines.size(), n + 1); // the parametric equation, then the parents
-        // Base is the plane z = 0, as S is.
-        QCOMPARE(lines.last().text, entry("S")->fullTitle().replace("Surface S:", "Surface Base:"));
-        QCOMPARE(lines.last().itemName, QStringLiteral("Base"));
+    // The pickers keep the user's choice while objects are added elsewhere or shown and
+    // hidden, and the page's command stays ready.
+    void pickersKeepTheChoice() {
+        find<QToolButton>("surfaceMenuButton")->click();
+        auto* first = find<QComboBox>("surfacePoint1");
+        auto* third = find<QComboBox>("surfacePoint3");
+        QVERIFY(choose(find<QComboBox>("surfacePoint1"), "B") &&
+                choose(find<QComboBox>("surfacePoint2"), "C") && choose(third, "A"));
+        QVERIFY(find<QPushButton>("addSurfaceButton")->isEnabled());
+        QVERIFY(f->build("P AA 9 9 9;P D 7 0 0"));
+        f->session().setVisible("p_sv", true);
+        QCOMPARE(first->currentText(), QStringLiteral("B"));
+        QCOMPARE(third->currentText(), QStringLiteral("A"));
+        QVERIFY(find<QPushButton>("addSurfaceButton")->isEnabled());
+        f->session().setVisible("B", false);
+        QVERIFY(first->currentText() != QStringLiteral("B") && first->currentIndex() >= 0);
+    }
+
+    // The intersection page files what it showed, whatever happened meanwhile; what it shows
+    // is worked out again when the session changes, and goes when the pickers change.
+    void intersectionFilesWhatItShowed() {
+        find<QToolButton>("intersectMenuButton")->click();
+        QVERIFY(choose(find<QComboBox>("intersectObject1"), "Line q") &&
+                choose(find<QComboBox>("intersectObject2"), "Surface S"));
+        find<QPushButton>("computeIntersectButton")->click();
+        QVERIFY(find<QPushButton>("addIntersectButton")->isVisible());
+        type(find<QLineEdit>("intersectName"), "X");
+        // Elsewhere: a new point, the language twice, a parent hidden and shown.
+        QVERIFY(f->build("P AAA -1 -1 -1"));
+        f->session().setVisible("C", false);
+        f->session().setVisible("C", true);
+        find<QComboBox>("languageCombo")->setCurrentIndex(0);
+        find<QComboBox>("languageCombo")->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        QCOMPARE(find<QLineEdit>("intersectName")->text(), QStringLiteral("X"));
+        find<QPushButton>("addIntersectButton")->click();
+        QCOMPARE(
+            QTextDocumentFragment::fromHtml(find<QLabel>("intersectAlert")->text()).toPlainText(),
+            QStringLiteral("Point X was added."));
+        const SpaceObject* x = f->session().store().find("X");
+        QVERIFY(x && x->type() == Kind::Point);
+        QCOMPARE(row("X").data().toString(), QStringLiteral("Point X [5; 5; 0]"));
+
+        // A relation shown for two points goes as soon as a picker changes.
+        QVERIFY(choose(find<QComboBox>("intersectObject1"), "Point A") &&
+                choose(find<QComboBox>("intersectObject2"), "Point B"));
+        find<QPushButton>("computeIntersectButton")->click();
+        auto* result = find<ObjectItem>("intersectResult");
+        QVERIFY(result->isVisible());
+        QVERIFY(choose(find<QComboBox>("intersectObject2"), "Point C"));
+        QVERIFY(!result->isVisible());
+    }
+
+    // An angle or distance on show is the one of the objects in the pickers: recomputed when
+    // the session changes, gone when an operand changes.
+    void measuresStayTrue() {
+        find<QToolButton>("angleMenuButton")->click();
+        QVERIFY(choose(find<QComboBox>("angleObject1"), "Line p") &&
+                choose(find<QComboBox>("angleObject2"), "Surface S"));
+        find<QPushButton>("computeAngleButton")->click();
+        auto* angle = find<QLabel>("angleResult");
+        QCOMPARE(angle->text(), QString::fromUtf8("Result = 0\u00b0"));
+        QVERIFY(f->build("L k A C"));
+        QVERIFY(angle->isVisible());
+        QCOMPARE(find<QComboBox>("angleObject1")->currentText(), QStringLiteral("Line p"));
+        QVERIFY(choose(find<QComboBox>("angleObject1"), "Line q"));
+        QVERIFY(!angle->isVisible());
+        find<QPushButton>("computeAngleButton")->click();
+        QCOMPARE(angle->text(), QString::fromUtf8("Result = 90\u00b0"));
+        // Hiding an operand takes it out of the picker: the result goes with it.
+        f->session().setVisible("q", false);
+        QVERIFY(!angle->isVisible());
     }
 };
 

@@ -14,15 +14,18 @@ private slots:
     void threeDPageShowsNotice() {
         QTemporaryDir dir;
         StereonGUI window(dir.path());
-        QVERIFY(!window.glWidget);
-        window.languageCombo->setCurrentIndex(2);
+        window.findChild<QComboBox*>(QStringLiteral("languageCombo"))->setCurrentIndex(2);
         QCoreApplication::processEvents();
-        QTest::mouseClick(window.menuButtons[1], Qt::LeftButton);
-        QVERIFY(window.noViewLabel->isVisible());
-        QCOMPARE(window.noViewLabel->text(),
+        QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("view3DMenuButton")),
+                          Qt::LeftButton);
+        QVERIFY(!window.findChild<QWidget*>(QStringLiteral("glWidget")));
+        auto* notice = window.findChild<QLabel*>(QStringLiteral("noViewLabel"));
+        QVERIFY(notice && notice->isVisible());
+        QCOMPARE(notice->text(),
                  QStringLiteral("3D zobrazenie potrebuje OpenGL, ktoré tu nie je k dispozícii."));
-        QTest::mouseClick(window.menuButtons[0], Qt::LeftButton);
-        QVERIFY(!window.noViewLabel->isVisible());
+        QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("listMenuButton")),
+                          Qt::LeftButton);
+        QVERIFY(!notice->isVisible());
     }
 };
 

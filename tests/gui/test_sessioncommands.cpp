@@ -7,6 +7,8 @@
 #include "view3d/glwidget.h"
 #include "widgets/objectlist.h"
 
+#include <QToolButton>
+
 #include <QCheckBox>
 #include <QTest>
 
@@ -60,12 +62,11 @@ private slots:
         QFETCH(bool, saveFails);
         WindowFixture f;
         StereonGUI& w = *f.window;
-        QVERIFY(f.build(*w.objectStore, "P M 1 2 3;P N 4 0 -1;L m M N"));
+        const ObjectStore& store = f.session().store();
+        QVERIFY(f.build("P M 1 2 3;P N 4 0 -1;L m M N"));
         for (const char* name : {"M", "N", "m"})
-            w.objectStore->setVisible(name, false);
-        w.rebuildList();
-        w.modified = true;
-        const QByteArray mine = saved(*w.objectStore);
+            f.session().setVisible(name, false);
+        const QByteArray mine = saved(store);
         // The writer cannot use a folder that does not exist (the tests run as root).
         const QString target = f.path(saveFails ? "missing/a.zdr" : "mine.zdr");
         const bool proceeds = answer != QMessageBox::Cancel && !saveFails && command != DropBroken;
@@ -86,20 +87,27 @@ private slots:
             dialogs << "Load Stereon Session";
         }
         if (command == Exit) {
-            w.makeDrawer(); // the 3D view as a window of its own
+            // The 3D view as a window of its own.
+            f.find<QToolButton>("showInWindowButton")->click();
+            GLWidget* view = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                view = view ? view : qobject_cast<GLWidget*>(top);
             QCOMPARE(w.close(), proceeds);
             QCOMPARE(w.isVisible(), !proceeds);
-            if (w.glWidget)
-                QCOMPARE(w.glWidget->isVisible(), !proceeds);
+            if (view)
+                QCOMPARE(view->isVisible(), !proceeds);
         } else {
+            auto* list = f.find<ObjectList>("objectList");
             if (command == Load)
-                w.loadFile();
+                f.find<QToolButton>("loadButton")->click();
             else
-                emit w.objectList->droppedFile(brokenSession);
-            QCOMPARE(saved(*w.objectStore), proceeds ? session(otherSession) : mine);
-            QCOMPARE(w.settings.lastSession, proceeds ? otherSession : QString());
-            QCOMPARE(w.modified, !proceeds);
-            QCOMPARE(w.items.size(), w.objectStore->visibleCount());
+                emit list->droppedFile(brokenSession);
+            // A drop is taken once the drag's own event is over.
+            QCoreApplication::processEvents();
+            QCOMPARE(saved(store), proceeds ? session(otherSession) : mine);
+            QCOMPARE(f.session().fileName(), proceeds ? otherSession : QString());
+            QCOMPARE(f.session().isModified(), !proceeds);
+            QCOMPARE(list->model()->rowCount(), store.visibleCount());
         }
         QCOMPARE(script.seen(), dialogs);
         QCOMPARE(session(target), answer == QMessageBox::Save && !saveFails ? mine : "unreadable");
@@ -144,16 +152,16 @@ private slots:
             script.press(QMessageBox::Ok);
         WindowFixture f("en\n" + flag + QFile::encodeName(last) + "\n");
         argumentCount = 1;
-        StereonGUI& w = *f.window;
         QCOMPARE(script.seen(), dialogs);
-        QCOMPARE(saved(*w.objectStore), opened.isEmpty() ? QByteArray() : session(opened));
-        QCOMPARE(w.settings.lastSession, opened.isEmpty() ? last : opened);
-        QVERIFY(!w.modified);
-        QCOMPARE(w.loadLastCheck->isChecked(), flag == "1");
-        w.loadLastCheck->click();
-        QCOMPARE(readBytes(f.path("settings.cfg")), "en\n" + QByteArray(flag == "1" ? "0" : "1") +
-                                                        QFile::encodeName(w.settings.lastSession) +
-                                                        "\n");
+        QCOMPARE(saved(f.session().store()), opened.isEmpty() ? QByteArray() : session(opened));
+        QCOMPARE(f.session().fileName(), opened);
+        QVERIFY(!f.session().isModified());
+        auto* loadLast = f.find<QCheckBox>("loadLastCheck");
+        QCOMPARE(loadLast->isChecked(), flag == "1");
+        loadLast->click();
+        QCOMPARE(readBytes(f.path("settings.cfg")),
+                 "en\n" + QByteArray(flag == "1" ? "0" : "1") +
+                     QFile::encodeName(opened.isEmpty() ? last : opened) + "\n");
     }
 };
 

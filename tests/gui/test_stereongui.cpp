@@ -4,10 +4,20 @@
 #include "view3d/glwidget.h"
 #include "widgets/checkgroup.h"
 #include "widgets/objectlist.h"
+#include "widgets/objectroles.h"
 
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
+
+namespace {
+
+const char* const menuNames[] = {"listMenuButton",    "view3DMenuButton",    "optionsMenuButton",
+                                 "pointMenuButton",   "vectorMenuButton",    "lineMenuButton",
+                                 "surfaceMenuButton", "intersectMenuButton", "angleMenuButton",
+                                 "distanceMenuButton"};
+
+} // namespace
 
 class TestStereonGUI : public QObject {
     Q_OBJECT
@@ -19,22 +29,41 @@ private slots:
     void shortcuts() {
         WindowFixture f("cs\n1\n");
         StereonGUI& w = *f.window;
-        QVERIFY(!w.saveButton->isEnabled() && !w.resetListButton->isEnabled());
-        w.languageCombo->setCurrentIndex(1);
+        auto* save = f.find<QToolButton>("saveButton");
+        auto* reset = f.find<QToolButton>("resetListButton");
+        QVERIFY(!save->isEnabled() && !reset->isEnabled());
+        f.find<QComboBox>("languageCombo")->setCurrentIndex(1);
         QCoreApplication::processEvents();
         auto press = [&w](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
             w.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&w));
             QTest::keyClick(&w, Qt::Key(key), modifiers);
         };
-        QWidget* view = w.glWidget ? static_cast<QWidget*>(w.glWidget) : w.noViewLabel;
-        const QList<QWidget*> shown = {w.objectList, view,          w.optionsPage, w.pointPage,
-                                       w.vectorPage, w.linePage,    w.surfacePage, w.intersectPage,
-                                       w.anglePage,  w.distancePage};
+        // The view, or the notice, is there once the 3D page has been shown.
+        QVERIFY(!w.findChild<GLWidget*>() && !f.find("noViewLabel"));
+        f.find<QToolButton>("view3DMenuButton")->click();
+        GLWidget* gl = w.findChild<GLWidget*>();
+        QWidget* view = gl ? static_cast<QWidget*>(gl) : f.find("noViewLabel");
+        QVERIFY(view);
+        f.find<QToolButton>("listMenuButton")->click();
+        QList<QWidget*> shown = {f.find("objectList"), view};
+        for (const char* page : {"optionsPage", "pointPage", "vectorPage", "linePage",
+                                 "surfacePage", "intersectPage", "anglePage", "distancePage"})
+            shown << f.find(page);
         // The line and surface pages leave the focus where it is.
-        QWidget* const focus[] = {w.objectList, view,          w.optionsPage, w.pointName,
-                                  w.vectorName, nullptr,       nullptr,       w.intersectPage,
-                                  w.anglePage,  w.distancePage};
+        QWidget* const focus[] = {shown[0],
+                                  view,
+                                  shown[2],
+                                  f.find("pointName"),
+                                  f.find("vectorName"),
+                                  nullptr,
+                                  nullptr,
+                                  shown[7],
+                                  shown[8],
+                                  shown[9]};
+        QList<QToolButton*> menu;
+        for (const char* name : menuNames)
+            menu << f.find<QToolButton>(name);
         // From the list page, where the window starts, F10 first: every key changes the page.
         for (int i = 10; i >= 0; --i) {
             if (i < 10)
@@ -43,37 +72,37 @@ private slots:
             QTRY_VERIFY(shown[page]->isVisible());
             for (int j = 0; j < shown.size(); ++j) {
                 QCOMPARE(shown[j]->isVisible(), j == page);
-                QCOMPARE(w.menuButtons[j]->isDown(), j == page);
+                QCOMPARE(menu[j]->isDown(), j == page);
             }
-            QVERIFY(w.focusWidget() != w.lineName && w.focusWidget() != w.surfaceName);
+            QVERIFY(w.focusWidget() != f.find("lineName") &&
+                    w.focusWidget() != f.find("surfaceName"));
             if (focus[page])
                 QCOMPARE(w.focusWidget(), focus[page]);
         }
 
-        QVERIFY(f.build(*w.objectStore, "P A 1 2 3"));
-        w.modified = true;
+        QVERIFY(f.build("P A 1 2 3"));
         DialogScript script;
         script.choose(f.path("a.zdr")).press(QMessageBox::Cancel);
         // A button's key clicks it a moment later.
         press(Qt::Key_S, Qt::ControlModifier);
         QTRY_COMPARE(script.seen(), QStringList({"Save Stereon Session"}));
-        QCOMPARE(w.settings.lastSession, f.path("a.zdr"));
-        QVERIFY(!w.modified);
+        QCOMPARE(f.session().fileName(), f.path("a.zdr"));
+        QVERIFY(!f.session().isModified());
         // Saved or not, a session in the window is not dropped without asking.
         press(Qt::Key_L, Qt::ControlModifier);
         QTRY_COMPARE(script.seen().size(), 2);
         QCOMPARE(script.seen().last(), "Load a Session: Any unsaved changes will be lost.");
         // Reset asks nothing and forgets the session; nothing is left to save or reset.
         press(Qt::Key_R, Qt::ControlModifier);
-        QTRY_VERIFY(w.items.isEmpty());
-        QVERIFY(!w.objectStore->exists("A") && w.settings.lastSession.isEmpty());
-        QVERIFY(!w.saveButton->isEnabled() && !w.resetListButton->isEnabled());
+        QTRY_COMPARE(f.find<ObjectList>("objectList")->model()->rowCount(), 0);
+        QVERIFY(!f.session().store().exists("A") && f.session().fileName().isEmpty());
+        QVERIFY(!save->isEnabled() && !reset->isEnabled());
         QCOMPARE(script.seen().size(), 2);
-        if (w.glWidget) {
+        if (gl) {
             press(Qt::Key_F2);
-            QTRY_VERIFY(w.showInWindowButton->isVisible());
+            QTRY_VERIFY(f.find("showInWindowButton")->isVisible());
             press(Qt::Key_I, Qt::ControlModifier);
-            QTRY_VERIFY(!w.glWidget->parent());
+            QTRY_VERIFY(!gl->parent());
         }
     }
 
@@ -114,20 +143,24 @@ private slots:
         QFETCH(QString, sample);
         WindowFixture f(start + "\n1\n");
         StereonGUI& w = *f.window;
-        QVERIFY(f.build(*w.objectStore, "P A 1 2 3"));
+        QVERIFY(f.build("P A 1 2 3"));
         if (choice >= 0)
-            w.languageCombo->setCurrentIndex(choice);
+            f.find<QComboBox>("languageCombo")->setCurrentIndex(choice);
         QCoreApplication::processEvents();
-        QCOMPARE(w.settings.language, language);
-        QTest::mouseClick(w.menuButtons[3], Qt::LeftButton);
-        type(w.pointName, "a$b");
-        QStringList shown = itemTexts(w.languageCombo);
+        QTest::mouseClick(f.find<QToolButton>("view3DMenuButton"), Qt::LeftButton);
+        QTest::mouseClick(f.find<QToolButton>("pointMenuButton"), Qt::LeftButton);
+        type(f.find<QLineEdit>("pointName"), "a$b");
+        QStringList shown = itemTexts(f.find<QComboBox>("languageCombo"));
         for (QWidget* widget : w.findChildren<QWidget*>())
             for (const char* name : {"text", "title", "windowTitle"})
                 if (widget->property(name).metaType() == QMetaType::fromType<QString>())
                     shown << widget->property(name).toString();
+        const QAbstractItemModel* rows = f.find<ObjectList>("objectList")->model();
+        for (int i = 0; i < rows->rowCount(); ++i)
+            shown << rows->index(i, 0).data().toString();
         for (const QString& text : sample.split('|'))
-            QVERIFY2(shown.contains(text) || (!w.glWidget && text.startsWith("OpenGL")),
+            QVERIFY2(shown.contains(text) ||
+                         (!w.findChild<GLWidget*>() && text.startsWith("OpenGL")),
                      qPrintable(text));
         for (const char* text : {"List", "List of Objects", "New Point", "Option 1"})
             QVERIFY2(!shown.contains(text) || sample.startsWith("List|"), text);
@@ -141,16 +174,17 @@ private slots:
     // next. The space key toggles a group as a click on its check box does.
     void optionGroups() {
         WindowFixture f;
-        StereonGUI& w = *f.window;
         const struct {
             int page, click, checked;
         } steps[] = {{4, 1, 1}, {4, 1, 0}, {5, 0, 1}, {6, 3, 3}, {6, 3, 0}, {6, 1, 1}, {6, 1, 2}};
         for (const auto& step : steps) {
-            QTest::mouseClick(w.menuButtons[step.page], Qt::LeftButton);
-            QList<CheckGroup*> groups = {w.surfaceOptions.begin(), w.surfaceOptions.end()};
-            if (step.page < 6)
-                groups = step.page == 4 ? QList<CheckGroup*>{w.vectorOptions[0], w.vectorOptions[1]}
-                                        : QList<CheckGroup*>{w.lineOptions[0], w.lineOptions[1]};
+            QTest::mouseClick(f.find<QToolButton>(menuNames[step.page]), Qt::LeftButton);
+            const char* const prefix = step.page == 4   ? "vector"
+                                       : step.page == 5 ? "line"
+                                                        : "surface";
+            QList<CheckGroup*> groups;
+            for (int i = 1; i <= (step.page == 6 ? 4 : 2); ++i)
+                groups << f.find<CheckGroup>(QStringLiteral("%1Option%2").arg(prefix).arg(i));
             QTest::keyClick(groups[step.click], Qt::Key_Space);
             for (int i = 0; i < groups.size(); ++i)
                 QCOMPARE(groups[i]->isChecked(), i == step.checked);

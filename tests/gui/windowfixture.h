@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/sessionmodel.h"
 #include "gui/stereongui.h"
 #include "support/objectscript.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -25,14 +27,22 @@ struct WindowFixture {
         QCoreApplication::processEvents();
     }
     QString path(const QString& name) const { return dir.filePath(name); }
+    SessionModel& session() const { return *window->session(); }
 
-    // Files the objects of a script (see buildObjects) in the window's store, then rebuilds
-    // the list. The store is passed in: only the test classes may reach it.
-    bool build(ObjectStore& store, const QString& script) {
-        if (!buildObjects(store, script))
-            return false;
-        window->rebuildList();
+    // Files the objects of a script (see buildObjects) one by one through the session, as
+    // the pages do.
+    bool build(const QString& script) {
+        for (const QString& command : script.split(';', Qt::SkipEmptyParts)) {
+            const QString name = command.split(' ', Qt::SkipEmptyParts).value(1);
+            if (!session().add(name,
+                               [&command](ObjectStore& s) { return buildObjects(s, command); }))
+                return false;
+        }
         return true;
+    }
+
+    template <class T = QWidget> T* find(const QString& objectName) const {
+        return window->findChild<T*>(objectName);
     }
 };
 

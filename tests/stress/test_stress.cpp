@@ -1,14 +1,19 @@
+#include "geometry/intersection.h"
+#include "geometry/measure.h"
+#include "gui/sessionmodel.h"
 #include "gui/stereongui.h"
 #include "session/sessiontesthelpers.h"
 #include "view3d/glwidget.h"
 #include "widgets/objectitem.h"
 #include "widgets/objectlist.h"
+#include "widgets/objectroles.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -21,10 +26,14 @@
 
 namespace {
 
-// One seed and a fixed number of actions. Every number is drawn from the seed; only the
-// display's timing (a combo's list that opens or not) can steer a run elsewhere.
+// One seed and a fixed number of actions (STEREON_STRESS_ACTIONS sets another). Every number
+// is drawn from the seed; only the display's timing (a combo's list that opens or not) can
+// steer a run elsewhere.
 constexpr quint32 seed = 20240611;
-constexpr int actionCount = 3000;
+int actionCount() {
+    const int count = qEnvironmentVariableIntValue("STEREON_STRESS_ACTIONS");
+    return count > 0 ? count : 3000;
+}
 
 // Texts a user might type into any field, split at "|": numbers in every form, junk, names
 // that exist or cannot be saved, and text the rich-text labels must not interpret.
@@ -34,12 +43,19 @@ const QStringList typedTexts =
                       "\xe5\x90\x8d")
         .split(QLatin1Char('|'));
 
-// The kinds each of the window's 21 object pickers offers, in its order, as bits in the
-// order of storedKinds (1 point, 2 vector, 4 line, 8 plane): the vector and line pages, the
-// plane page, then intersection, angle and distance. A picker that mixes kinds puts the kind
-// word before each name.
-constexpr int pickerKinds[21] = {1, 1, 1, 1, 1,  2,  1,  1,  1,  2, 2,
-                                 1, 2, 2, 1, 13, 13, 14, 14, 13, 13};
+// The kinds each of the window's 21 object pickers offers, as bits (1 point, 2 vector, 4
+// line, 8 plane). A picker that mixes kinds puts the kind word before each name.
+const QHash<QString, int> pickerKinds = {{"vectorPoint1", 1},       {"vectorPoint2", 1},
+                                         {"linePoint1", 1},         {"linePoint2", 1},
+                                         {"linePoint", 1},          {"lineVector", 2},
+                                         {"surfacePoint1", 1},      {"surfacePoint2", 1},
+                                         {"surfacePoint3", 1},      {"surfaceVector1", 2},
+                                         {"surfaceVector2", 2},     {"surfaceVectorsPoint", 1},
+                                         {"surfaceNormal", 2},      {"surfaceNormalOfPoint", 2},
+                                         {"surfaceNormalPoint", 1}, {"intersectObject1", 13},
+                                         {"intersectObject2", 13},  {"angleObject1", 14},
+                                         {"angleObject2", 14},      {"distanceObject1", 13},
+                                         {"distanceObject2", 13}};
 const char* const kindWords[] = {"Point", "Vector", "Line", "Surface"};
 
 // Answers every modal dialog at random: a message box with one of its buttons, a file dialog
@@ -121,25 +137,42 @@ private slots:
     void randomActions() {
         RandomAnswerer answerer(dir);
         int mostObjects = 0;
-        for (int action = 0; action < actionCount; ++action) {
+        const int actions = actionCount();
+        for (int action = 0; action < actions; ++action) {
             const QString what = perform(action);
             // Entries replaced by a rebuild go once control is back in the event loop.
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            for (auto check : {&StressTest::checkEntries, &StressTest::checkPickers,
-                               &StressTest::checkSavedSession}) {
+            for (auto check :
+                 {&StressTest::checkEntries, &StressTest::checkRows, &StressTest::checkPickers,
+                  &StressTest::checkResults, &StressTest::checkSavedSession}) {
                 const QString broken = (this->*check)();
                 if (!broken.isEmpty())
                     QFAIL(qPrintable(
                         QStringLiteral("after action %1 (%2): %3").arg(action).arg(what, broken)));
             }
-            mostObjects = std::max(mostObjects, int(window->objectStore->visibleCount()));
+            mostObjects = std::max(mostObjects, int(store().visibleCount()));
         }
-        qInfo("%d random actions run, %d dialogs answered, at most %d visible objects", actionCount,
+        qInfo("%d random actions run, %d dialogs answered, at most %d visible objects", actions,
               answerer.answered, mostObjects);
     }
 
 private:
+    const ObjectStore& store() const { return window->session()->store(); }
+    template <class T = QWidget> T* child(const char* name) const {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+    // The 3D view, in its page or in a window of its own.
+    GLWidget* view() const {
+        if (auto* inPage = window->findChild<GLWidget*>())
+            return inPage;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* detached = qobject_cast<GLWidget*>(top))
+                return detached;
+        }
+        return nullptr;
+    }
+
     QString perform(int action) {
         // Keep the window in front: a detached or full-screen 3D view may have taken it.
         if (action % 50 == 0)
@@ -235,10 +268,8 @@ private:
     // Small whole numbers in every number field of the page, then one of its commands: most
     // such input is valid, and equal or parallel operands come up often.
     QString fillPage() {
-        const QList<QLineEdit*> names = {window->pointName, window->vectorName, window->lineName,
-                                         window->surfaceName, window->intersectName};
         for (QLineEdit* field : usable<QLineEdit>()) {
-            if (names.contains(field))
+            if (field->objectName().endsWith(QLatin1String("Name")))
                 continue;
             field->setFocus();
             QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
@@ -254,8 +285,8 @@ private:
         if (grid) {
             if (QGraphicsView* view = pick<QGraphicsView>())
                 target = view->viewport();
-        } else if (window->glWidget && window->glWidget->isVisible()) {
-            target = window->glWidget;
+        } else if (GLWidget* gl = view(); gl && gl->isVisible()) {
+            target = gl;
         }
         if (!target)
             return QString();
@@ -304,7 +335,7 @@ private:
 
     QString switchLanguage() {
         QTest::keyClick(window.get(), Qt::Key_F3);
-        QComboBox* languages = window->languageCombo;
+        auto* languages = child<QComboBox>("languageCombo");
         const int index = random.bounded(languages->count());
         languages->setFocus();
         QTest::keyClick(languages, Qt::Key_Home);
@@ -313,55 +344,130 @@ private:
         return QStringLiteral("language %1").arg(index);
     }
 
-    // Every visible object has exactly one list entry, a hidden one none; Save works when
-    // there is something to save.
+    // Every visible object has exactly one list row, kind by kind in name order, a hidden one
+    // none; Save works when there is something to save.
     QString checkEntries() const {
-        QHash<QString, int> entries;
-        for (const ObjectItem* entry : window->objectList->widget()->findChildren<ObjectItem*>())
-            if (!entry->isHidden())
-                ++entries[entry->name()];
-        int visible = 0;
-        for (Kind kind : storedKinds) {
-            for (const auto& [key, object] : window->objectStore->objects(kind)) {
-                const int count = entries.value(QString::fromUtf8(key));
-                if (count != (object->visible ? 1 : 0))
-                    return QString::asprintf("%s (visible: %d) has %d entries", key.c_str(),
-                                             int(object->visible), count);
-                visible += object->visible ? 1 : 0;
-            }
+        const QAbstractItemModel* rows = child<ObjectList>("objectList")->model();
+        QStringList listed, expected;
+        for (int row = 0; row < rows->rowCount(); ++row)
+            listed << rows->index(row, 0).data(ObjectRole::Name).toString();
+        for (Kind kind : storedKinds)
+            for (const auto& [name, object] : store().objects(kind))
+                if (object->visible)
+                    expected << QString::fromUtf8(name);
+        if (listed != expected)
+            return QStringLiteral("the list holds [%1], expected [%2]")
+                .arg(listed.join(", "), expected.join(", "));
+        if (child<QAbstractButton>("saveButton")->isEnabled() != !expected.isEmpty())
+            return QStringLiteral("Save enabled with %1 visible objects").arg(expected.size());
+        return QString();
+    }
+
+    // No two rows of the list overlap, and every row is at least as tall as its text.
+    QString checkRows() const {
+        const auto* list = child<ObjectList>("objectList");
+        if (!list->isVisible())
+            return QString();
+        const int textHeight = QFontMetrics(list->font()).height();
+        QRect previous;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QRect rect = list->visualRect(list->model()->index(row, 0));
+            if (rect.height() < textHeight)
+                return QStringLiteral("row %1 is %2 pixels tall").arg(row).arg(rect.height());
+            if (row > 0 && rect.top() <= previous.bottom())
+                return QStringLiteral("rows %1 and %2 overlap").arg(row - 1).arg(row);
+            previous = rect;
         }
-        if (entries.size() != visible || window->saveButton->isEnabled() != (visible > 0))
-            return QString::asprintf("%d entries for %d visible objects, Save enabled: %d",
-                                     int(entries.size()), visible,
-                                     int(window->saveButton->isEnabled()));
         return QString();
     }
 
     // Every object picker holds the visible objects of its kinds, in order.
     QString checkPickers() const {
-        for (int i = 0; i < 21; ++i) {
-            const bool withKind = pickerKinds[i] & (pickerKinds[i] - 1);
+        int pickers = 0;
+        for (const QComboBox* combo : window->findChildren<QComboBox*>()) {
+            if (!pickerKinds.contains(combo->objectName()))
+                continue;
+            ++pickers;
+            const int kinds = pickerKinds.value(combo->objectName());
+            const bool withKind = kinds & (kinds - 1);
             QStringList expected, held;
-            for (std::size_t k = 0; k < storedKinds.size(); ++k)
-                for (const auto& [name, object] : window->objectStore->objects(storedKinds[k]))
-                    if (pickerKinds[i] & (1 << k) && object->visible)
-                        expected << (withKind ? StereonGUI::tr(kindWords[k]) + ' ' : QString()) +
+            for (Kind kind : storedKinds)
+                for (const auto& [name, object] : store().objects(kind))
+                    if (kinds & (1 << fileCode(kind)) && object->visible)
+                        expected << (withKind ? QCoreApplication::translate(
+                                                    "StereonGUI", kindWords[fileCode(kind)]) +
+                                                    ' '
+                                              : QString()) +
                                         QString::fromUtf8(name);
-            const QComboBox* combo = window->objectCombos[i];
             for (int row = 0; row < combo->count(); ++row)
                 held << combo->itemText(row);
             if (held != expected)
                 return QStringLiteral("picker %1 holds [%2], expected [%3]")
-                    .arg(i)
-                    .arg(held.join(", "), expected.join(", "));
+                    .arg(combo->objectName(), held.join(", "), expected.join(", "));
         }
+        return pickers == pickerKinds.size() ? QString() : QStringLiteral("pickers missing");
+    }
+
+    static std::string chosen(const QComboBox* combo) {
+        return combo->currentData(ObjectRole::Name).toString().toUtf8().toStdString();
+    }
+
+    // A result on a compute page is the true answer for the objects it is shown for.
+    QString checkResults() const {
+        const auto measured = [this](const char* page, std::optional<double> value) {
+            const auto* label = child<QLabel>(page);
+            if (label->isHidden())
+                return QString();
+            const QString number =
+                label->text().section(QLatin1Char(' '), 2, 2).remove(QChar(0x00b0));
+            if (!value)
+                return label->text().contains(QLatin1String("0xc58d3"))
+                           ? QString()
+                           : QStringLiteral("%1 shows %2 for no result").arg(page, label->text());
+            return number == QString::number(*value, 'g', 6)
+                       ? QString()
+                       : QStringLiteral("%1 shows %2, the answer is %3")
+                             .arg(page, label->text())
+                             .arg(*value, 0, 'g', 6);
+        };
+        QString broken =
+            measured("angleResult", angleBetween(store(), chosen(child<QComboBox>("angleObject1")),
+                                                 chosen(child<QComboBox>("angleObject2"))));
+        if (broken.isEmpty())
+            broken = measured("distanceResult",
+                              distanceBetween(store(), chosen(child<QComboBox>("distanceObject1")),
+                                              chosen(child<QComboBox>("distanceObject2"))));
+        if (!broken.isEmpty())
+            return broken;
+        // An intersection offered for adding names its two operands as its last parents.
+        const auto* result = child<ObjectItem>("intersectResult");
+        if (result->isHidden())
+            return QString();
+        std::string first = chosen(child<QComboBox>("intersectObject1"));
+        std::string second = chosen(child<QComboBox>("intersectObject2"));
+        const bool offered = child<QLineEdit>("intersectName")->isVisible();
+        if (offered) {
+            const QList<InfoLine>& lines = result->infoLines();
+            if (lines.size() < 2)
+                return QStringLiteral("an offered intersection without its operands");
+            first = lines[lines.size() - 2].itemName.toUtf8().toStdString();
+            second = lines.last().itemName.toUtf8().toStdString();
+        }
+        const IntersectionResult truth = intersect(store(), first, second);
+        const bool isObject = truth.outcome == IntersectionResult::Outcome::Object;
+        const bool relation = truth.outcome == IntersectionResult::Outcome::Relation;
+        if (offered != isObject || (offered && result->kind() != fileCode(truth.head.kind)) ||
+            (relation && (result->kind() == 4) != truth.holds))
+            return QStringLiteral("intersection of %1 and %2 shows \"%3\"")
+                .arg(QString::fromStdString(first), QString::fromStdString(second),
+                     result->fullTitle());
         return QString();
     }
 
     // A session that was saved or loaded and not changed since is what the file holds.
     QString checkSavedSession() const {
-        const QString path = window->settings.lastSession;
-        if (window->modified || path.isEmpty() || saved(*window->objectStore) == readBytes(path))
+        const QString path = window->session()->fileName();
+        if (window->session()->isModified() || path.isEmpty() || saved(store()) == readBytes(path))
             return QString();
         return path + QStringLiteral(" holds another session");
     }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// One line of an entry's fold-out: rich text, or (with an item name) a check box that shows
+// or hides that object.
+struct InfoLine {
+    QString text;
+    QString itemName;
+    bool checked = false;
+    bool operator==(const InfoLine& other) const {
+        return text == other.text && itemName == other.itemName && checked == other.checked;
+    }
+};
