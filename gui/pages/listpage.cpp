@@ -103,12 +103,12 @@ void ListPage::showObject(const QString& name) {
 
 bool ListPage::saveFile() {
     const QString fileName = QFileDialog::getSaveFileName(
-        this, uiText(QT_TRANSLATE_NOOP("StereonGUI", "Save Stereon Session")), QString(),
+        window(), uiText(QT_TRANSLATE_NOOP("StereonGUI", "Save Stereon Session")), QString(),
         sessionFilter());
     if (fileName.isEmpty())
         return false;
     if (const FileStatus status = session()->save(fileName); !status) {
-        warnAboutFile(this, uiText(QT_TRANSLATE_NOOP("StereonGUI", "Save Error")),
+        warnAboutFile(window(), uiText(QT_TRANSLATE_NOOP("StereonGUI", "Save Error")),
                       uiText(QT_TRANSLATE_NOOP("StereonGUI", "Failed to save the file")), fileName,
                       status);
         return false;
@@ -124,7 +124,7 @@ void ListPage::loadFile(const QString& fileName) {
 }
 
 bool ListPage::offerToSave(const QString& title) {
-    QMessageBox box(this);
+    QMessageBox box(window());
     box.setWindowTitle(title);
     box.setText(uiText(QT_TRANSLATE_NOOP("StereonGUI", "Any unsaved changes will be lost.")));
     box.setInformativeText(
@@ -153,12 +153,12 @@ bool ListPage::loadSession(const QString& fileName) {
     QString path = fileName;
     if (path.isEmpty())
         path = QFileDialog::getOpenFileName(
-            this, uiText(QT_TRANSLATE_NOOP("StereonGUI", "Load Stereon Session")), QString(),
+            window(), uiText(QT_TRANSLATE_NOOP("StereonGUI", "Load Stereon Session")), QString(),
             sessionFilter());
     if (path.isEmpty())
         return false;
     if (const FileStatus status = session()->load(path); !status) {
-        warnAboutFile(this, uiText(QT_TRANSLATE_NOOP("StereonGUI", "Load Error")),
+        warnAboutFile(window(), uiText(QT_TRANSLATE_NOOP("StereonGUI", "Load Error")),
                       uiText(QT_TRANSLATE_NOOP("StereonGUI", "Failed to load the file")), path,
                       status);
         return false;
