@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The project's interface: `make run` and `make test` do everything on a fresh Debian 12.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
