@@ -7,12 +7,16 @@
 #include "gui/sessionmodel.h"
 #include "widgets/objectdelegate.h"
 #include "widgets/objectlist.h"
+#include "widgets/objectroles.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -53,6 +57,11 @@ ListPage::ListPage(SessionModel* session, ObjectListModel* objects, QWidget* par
         header()->addWidget(button);
         return button;
     };
+    // Their keys work on every page: the window holds them (see StereonGUI).
+    undoButton = headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Undo"), QStringLiteral("undoButton"),
+                              QKeySequence());
+    redoButton = headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Redo"), QStringLiteral("redoButton"),
+                              QKeySequence());
     loadButton = headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Load"), QStringLiteral("loadButton"),
                               QKeySequence(Qt::CTRL | Qt::Key_L));
     saveButton = headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Save"), QStringLiteral("saveButton"),
@@ -67,6 +76,30 @@ ListPage::ListPage(SessionModel* session, ObjectListModel* objects, QWidget* par
     auto* layout = new QVBoxLayout(body());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(objectList);
+
+    QUndoStack* history = session->undoStack();
+    connect(undoButton, &QToolButton::clicked, history, &QUndoStack::undo);
+    connect(redoButton, &QToolButton::clicked, history, &QUndoStack::redo);
+    connect(history, &QUndoStack::canUndoChanged, undoButton, &QToolButton::setEnabled);
+    connect(history, &QUndoStack::canRedoChanged, redoButton, &QToolButton::setEnabled);
+    undoButton->setEnabled(history->canUndo());
+    redoButton->setEnabled(history->canRedo());
+
+    // Delete on the chosen entry, or from its context menu.
+    auto* remove =
+        new QShortcut(QKeySequence::Delete, objectList, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this,
+            [this] { deleteObject(objectList->currentIndex().data(ObjectRole::Name).toString()); });
+    objectList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(objectList, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QString name = objectList->indexAt(at).data(ObjectRole::Name).toString();
+        if (name.isEmpty())
+            return;
+        QMenu menu(this);
+        connect(menu.addAction(uiText(QT_TRANSLATE_NOOP("StereonGUI", "Delete"))),
+                &QAction::triggered, this, [this, name] { deleteObject(name); });
+        menu.exec(objectList->viewport()->mapToGlobal(at));
+    });
 
     connect(loadButton, &QToolButton::clicked, this, qOverload<>(&ListPage::loadFile));
     connect(saveButton, &QToolButton::clicked, this, &ListPage::saveFile);
@@ -87,7 +120,7 @@ QWidget* ListPage::focusTarget() {
 void ListPage::showEvent(QShowEvent* event) {
     Page::showEvent(event);
     const int height = titleLabel()->sizeHint().height();
-    for (QToolButton* button : {loadButton, saveButton, resetListButton})
+    for (QToolButton* button : {undoButton, redoButton, loadButton, saveButton, resetListButton})
         button->setFixedHeight(height);
 }
 
@@ -100,6 +133,26 @@ void ListPage::followSession() {
 
 void ListPage::showObject(const QString& name) {
     objectList->reveal(objects_->indexOf(name));
+}
+
+void ListPage::deleteObject(const QString& name) {
+    if (!session()->store().exists(SessionModel::storeName(name)))
+        return;
+    const QStringList dependents = session()->dependentsOf(name);
+    QMessageBox box(QMessageBox::Question, uiText(QT_TRANSLATE_NOOP("StereonGUI", "Delete")),
+                    uiText(QT_TRANSLATE_NOOP("StereonGUI", "Delete %1?")).arg(name),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    // Markup in a name must not take effect.
+    box.setTextFormat(Qt::PlainText);
+    if (!dependents.isEmpty())
+        box.setInformativeText(
+            uiText(QT_TRANSLATE_NOOP("StereonGUI", "These objects go with it: %1"))
+                .arg(dependents.join(QStringLiteral(", "))));
+    box.button(QMessageBox::Yes)->setText(uiText(QT_TRANSLATE_NOOP("StereonGUI", "Delete")));
+    box.button(QMessageBox::No)->setText(uiText(QT_TRANSLATE_NOOP("StereonGUI", "Cancel")));
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() == QMessageBox::Yes)
+        session()->remove(name);
 }
 
 bool ListPage::saveFile() {
