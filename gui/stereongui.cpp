@@ -72,6 +72,8 @@ StereonGUI::StereonGUI(const QString& settingsFolder, QWidget* parent)
     connect(session_, &SessionModel::fileNameChanged, this,
             [this](const QString& fileName) { settings.lastSession = fileName; });
     openStartSession();
+    // The session the window opens with is where the history starts.
+    session_->undoStack()->clear();
     show();
     // The window takes the size of its largest pages before it settles on the list.
     displaySurfaceMenu();

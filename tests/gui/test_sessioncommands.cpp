@@ -155,7 +155,8 @@ private slots:
         QCOMPARE(script.seen(), dialogs);
         QCOMPARE(saved(f.session().store()), opened.isEmpty() ? QByteArray() : session(opened));
         QCOMPARE(f.session().fileName(), opened);
-        QVERIFY(!f.session().isModified());
+        // The history starts with the session the window opened.
+        QVERIFY(!f.session().isModified() && !f.session().undoStack()->canUndo());
         auto* loadLast = f.find<QCheckBox>("loadLastCheck");
         QCOMPARE(loadLast->isChecked(), flag == "1");
         loadLast->click();
