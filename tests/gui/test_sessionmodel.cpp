@@ -6,12 +6,8 @@
 #include "gui/pickermodel.h"
 #include "session/sessiontesthelpers.h"
 #include "widgets/infoline.h"
-#include "widgets/objectroles.h"
 
-#include <QComboBox>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 class TestSessionModel : public QObject {
     Q_OBJECT
