@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real stereon process on the X display of the test run: it shows a session named on the
 # command line, remembers it on a normal close and opens it again at the next start, and a
 # user who types a point and saves finds it in the file afterwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the promise that whatever Stereon writes it reads back: any file the
 // reader accepts is written, read again and compared object by object (names, kinds,
 // visibility, parents, every coordinate bit for bit, the equation texts), and writing the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the session reader: any bytes as a session file. A failed read
 // leaves the store as it was; whatever a read accepts must be writable.
 #include "scratchfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reason a save or load failed, as the window tells it: the file and the reason in the
 // user's language, below the box's own text.
 #include "session/sessiontesthelpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input and compute pages as a user works them: alerts and button states while typing
 // and choosing, then the commands through Return or the buttons.
 #include "windowfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list page and the pages around it as a user meets them: rows that keep their shape,
 // parents shown and hidden from an entry, pickers that keep their choice, and results that
 // stay true for the objects they are shown for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving, loading and closing through the real dialogs, answered by DialogScript, and the
 // session opened at start-up.
 #include "session/sessiontesthelpers.h"

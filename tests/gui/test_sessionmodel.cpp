@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session model and the models over it, without a window: what each change announces,
 // the rows of the object list, and the pickers' choices while objects come and go.
 #include "windowfixture.h"

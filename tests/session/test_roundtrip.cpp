@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever Stereon writes, it reads back to the same session: seeded random sessions built
 // with every construction are printed in full (every object, and every intersection, angle
 // and distance of every pair), saved, loaded and printed again.

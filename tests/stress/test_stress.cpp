@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/intersection.h"
 #include "geometry/measure.h"
 #include "gui/windowfixture.h"
@@ -120,7 +121,7 @@ private slots:
         qInfo("%d random actions run, %d dialogs answered, at most %d visible objects", actions,
               answerer.answered, mostObjects);
         // Every change undone, the session is the one the window started with.
-        QUndoStack* history = window->session()->undoStack();
+        QUndoStack* history = f.session().undoStack();
         while (history->canUndo())
             history->undo();
         QCOMPARE(saved(store()), start);
@@ -299,15 +300,15 @@ private:
     QString history() {
         const bool undo = random.bounded(3) > 0;
         if (undo)
-            QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
         else
-            QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+            QTest::keyClick(f.window.get(), Qt::Key_Y, Qt::ControlModifier);
         return QLatin1String(undo ? "undo" : "redo");
     }
 
     // Delete on an entry of the list; the prompt is answered at random.
     QString deleteEntry() {
-        auto* list = child<ObjectList>("objectList");
+        auto* list = f.find<ObjectList>("objectList");
         if (!list->isVisible() || list->model()->rowCount() == 0)
             return QString();
         list->setCurrentIndex(list->model()->index(random.bounded(list->model()->rowCount()), 0));
