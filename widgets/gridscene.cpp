@@ -12,6 +12,8 @@
 #include <QTextOption>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -35,6 +37,15 @@ QFont gridFont(int pixelSize) {
     font.setPixelSize(pixelSize);
     font.setWeight(QFont::Bold);
     return font;
+}
+
+// A pick this close to a grid line lands on it: a click is rarely more exact than that, and
+// 1.04 is not what the student aimed at.
+constexpr int kSnap = 4;
+
+int snapped(int pixel, int origin) {
+    const int line = origin + int(std::lround(double(pixel - origin) / kUnit)) * kUnit;
+    return std::abs(pixel - line) <= kSnap ? line : pixel;
 }
 
 bool insidePickArea(int x, int y) {
@@ -115,8 +126,8 @@ void GridScene::resetGrid() {
 }
 
 void GridScene::mousePressEvent(QGraphicsSceneMouseEvent* event) {
-    const int x = int(event->scenePos().x());
-    const int y = int(event->scenePos().y());
+    int x = int(event->scenePos().x());
+    int y = int(event->scenePos().y());
     if (event->button() == Qt::RightButton) {
         emit clearAll(false);
         resetGrid(false);
@@ -125,6 +136,8 @@ void GridScene::mousePressEvent(QGraphicsSceneMouseEvent* event) {
         pressed = true;
         marker->show();
     } else if (event->button() == Qt::LeftButton && insidePickArea(x, y)) {
+        x = snapped(x, kOriginX);
+        y = snapped(y, kOriginY);
         marker->setPos(x - kMarkerOffset, y - kMarkerOffset);
         pressed = true;
         emitPosition(x, y, false);
@@ -145,8 +158,8 @@ void GridScene::mouseMoveEvent(QGraphicsSceneMouseEvent* event) {
         return;
     }
     // A drag that leaves the pick area stays on its border.
-    const int x = std::clamp(int(event->scenePos().x()), kLeft, kRight);
-    const int y = std::clamp(int(event->scenePos().y()), kTop, kBottom);
+    const int x = snapped(std::clamp(int(event->scenePos().x()), kLeft, kRight), kOriginX);
+    const int y = snapped(std::clamp(int(event->scenePos().y()), kTop, kBottom), kOriginY);
     marker->setPos(x - kMarkerOffset, y - kMarkerOffset);
     update();
     emitPosition(x, y, false);
@@ -269,11 +282,11 @@ void GridScene::emitPosition(int x, int y, bool point) {
 void GridScene::snapToGuide(int x, int y) {
     if (guide.dy() == 0) {
         // Horizontal guide: only x follows the pointer.
-        x = std::clamp(x, kLeft, kRight);
+        x = snapped(std::clamp(x, kLeft, kRight), kOriginX);
         marker->setPos(x - kMarkerOffset, guide.y1() - kMarkerOffset);
         emitHorizontal(x, true);
     } else {
-        y = std::clamp(y, kTop, kBottom);
+        y = snapped(std::clamp(y, kTop, kBottom), kOriginY);
         marker->setPos(guide.x1() - kMarkerOffset, y - kMarkerOffset);
         emitVertical(y, true);
     }

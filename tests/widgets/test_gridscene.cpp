@@ -116,8 +116,12 @@ private slots:
             "1: 225,195 225,195 75,195 top 4");
         row("X-Z, then Y-Z beyond the right edge", "XZ 100 145; YZ 262 5", "; -2 4 -1",
             "1: 100,20 100,145 250,145 top 4");
-        row("X-Y, then Y-Z between grid lines", "XY 160 118; YZ 100 60", "; 0.4 0.08 2.4",
-            "1: 160,118 160,60 152,60 top 4");
+        row("X-Y, then Y-Z between grid lines", "XY 160 113; YZ 100 60", "; 0.4 0.28 2.4",
+            "1: 160,113 160,60 157,60 top 4");
+        // A pick up to 4 pixels from a grid line lands on it, a 5th pixel does not.
+        row("near a crossing", "XY 177 96; YZ 100 68", "; 1 1 2", "1: 175,95 175,70 175,70 top 4");
+        row("4 pixels snap, 5 do not", "XY 154 125; XZ 10 170", "; 0 -0.2 -2",
+            "1: 150,125 150,170 145,170 top 4");
         // A drag stops at the border of the pick area; the other grids' guides follow it.
         row("dragged far left", "drag XY 150 120 3 120; XZ 100 170", "; -4 0 -2",
             "1: 50,120 50,170 150,170 top 4");
