@@ -23,6 +23,8 @@ void ObjectListModel::fill() {
                 rows_.push_back({kind, name});
         }
     }
+    // The store keeps its names in byte order; the list shows them as people count.
+    std::sort(rows_.begin(), rows_.end());
 }
 
 std::vector<ObjectListModel::Entry>::iterator ObjectListModel::find(const Entry& entry) {

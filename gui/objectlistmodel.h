@@ -2,6 +2,7 @@
 #pragma once
 
 #include "geometry/kind.h"
+#include "gui/naturalorder.h"
 #include "gui/sessionmodel.h"
 
 #include <QAbstractListModel>
@@ -35,7 +36,8 @@ private:
         Kind kind;
         std::string name;
         bool operator<(const Entry& other) const {
-            return kind != other.kind ? fileCode(kind) < fileCode(other.kind) : name < other.name;
+            return kind != other.kind ? fileCode(kind) < fileCode(other.kind)
+                                      : naturallyBefore(name, other.name);
         }
     };
 

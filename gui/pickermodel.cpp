@@ -28,6 +28,9 @@ bool PickerModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParen
 }
 
 QVariant PickerModel::data(const QModelIndex& index, int role) const {
+    // A long entry is elided in the picker; its tooltip keeps the whole of it.
+    if (role == Qt::ToolTipRole)
+        role = Qt::DisplayRole;
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QSortFilterProxyModel::data(index, role);
     const QString name = QSortFilterProxyModel::data(index, ObjectRole::Name).toString();

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -75,10 +76,23 @@ StereonGUI::StereonGUI(const QString& settingsFolder, QWidget* parent)
     // The session the window opens with is where the history starts.
     session_->undoStack()->clear();
     show();
-    // The window takes the size of its largest pages before it settles on the list.
-    displaySurfaceMenu();
-    displayPointMenu();
     displayListMenu();
+    // The window opens as large as its largest page asks, as far as the screen allows; on a
+    // smaller screen that page scrolls.
+    QSize pageHint;
+    for (Page* page : std::as_const(pages)) {
+        // A hidden page has not met the style sheet yet, which sets its fonts.
+        page->ensurePolished();
+        pageHint = pageHint.expandedTo(page->sizeHint());
+    }
+    QSize size = this->size() + (pageHint - listPage->size()).expandedTo(QSize(0, 0));
+    if (const QScreen* screen = this->screen()) {
+        const QRect free = screen->availableGeometry();
+        const QSize frame = frameGeometry().size() - this->size();
+        size = size.boundedTo(free.size() - frame -
+                              QSize(pos().x() - free.x(), pos().y() - free.y()));
+    }
+    resize(size);
 }
 
 StereonGUI::~StereonGUI() {

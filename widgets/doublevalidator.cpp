@@ -2,21 +2,20 @@
 #include "widgets/doublevalidator.h"
 
 QValidator::State DoubleValidator::validate(QString& input, int& pos) const {
-    static const QStringList signedStarts = {
-        QString(),           QStringLiteral("."),  QStringLiteral(","),
-        QStringLiteral("-"), QStringLiteral("-."), QStringLiteral("-,")};
-    const qsizetype startCount = bottom() < 0 ? signedStarts.size() : 3;
+    // A decimal comma means what a decimal point means, whatever the language: Czech and
+    // Slovak students write 1,5. The field keeps what was typed.
+    QString number = input;
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    static const QStringList signedStarts = {QString(), QStringLiteral("."), QStringLiteral("-"),
+                                             QStringLiteral("-.")};
+    const qsizetype startCount = bottom() < 0 ? signedStarts.size() : 2;
     for (qsizetype i = 0; i < startCount; ++i) {
-        if (input == signedStarts.at(i))
+        if (number == signedStarts.at(i))
             return Intermediate;
     }
-
-    // The fields are read without group separators: "1,000" would become 0.
-    if (input.contains(locale().groupSeparator()))
+    if (QDoubleValidator::validate(number, pos) != Acceptable)
         return Invalid;
-    if (QDoubleValidator::validate(input, pos) != Acceptable)
-        return Invalid;
-    const qsizetype point = input.indexOf(locale().decimalPoint());
-    const qsizetype fraction = point < 0 ? 0 : input.size() - point - 1;
+    const qsizetype point = number.indexOf(QLatin1Char('.'));
+    const qsizetype fraction = point < 0 ? 0 : number.size() - point - 1;
     return fraction > decimals() ? Invalid : Acceptable;
 }

@@ -4,7 +4,8 @@
 #include <QDoubleValidator>
 
 // Refuses every keystroke that would leave a number half-typed, except the few starts of a
-// number ("", ".", "-" ...), inputs with too many decimals and grouped digits.
+// number ("", ".", "-" ...), and inputs with too many decimals. It works in the C locale and
+// takes a decimal comma for the point; group separators are refused.
 class DoubleValidator : public QDoubleValidator {
     Q_OBJECT
 public:

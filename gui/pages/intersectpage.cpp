@@ -220,7 +220,7 @@ void IntersectPage::setIntersectTitle(const QString& name) {
 void IntersectPage::addIntersect() {
     if (!offering() || !addIntersectButton->isEnabled())
         return;
-    const QString name = intersectName->text();
+    const QString name = typedName(intersectName);
     const ResultTexts texts = resultTexts(result_.head.kind);
     Refusal why = Refusal::None;
     const bool added = session()->add(name, [&](ObjectStore& store) {

@@ -50,9 +50,9 @@ LinePage::LinePage(SessionModel* session, PickerModel* points, PickerModel* vect
     form->addRow(option2);
     form->addRow(addLineButton);
 
-    connect(lineName, &QLineEdit::textEdited, this, &LinePage::enableAddL);
+    connect(lineName, &QLineEdit::textEdited, this, &LinePage::inputChanged);
     for (QComboBox* combo : {linePoint1, linePoint2, linePoint, lineVector})
-        connect(combo, &QComboBox::currentIndexChanged, this, &LinePage::enableAddL);
+        connect(combo, &QComboBox::currentIndexChanged, this, &LinePage::inputChanged);
     connect(addLineButton, &QPushButton::clicked, this, &LinePage::addLine);
     connect(lineName, &QLineEdit::returnPressed, this, &LinePage::addLine);
 }
@@ -62,16 +62,18 @@ void LinePage::enableAddL() {
     QString problem = nameProblem(lineName);
     if (problem.isEmpty() && byPoints && sameOperand(linePoint1, linePoint2))
         problem = uiText(QT_TRANSLATE_NOOP("StereonGUI", "Choose 2 different points."));
+    else if (problem.isEmpty() && !byPoints && zeroVectorChosen(session()->store(), lineVector))
+        problem = uiText(QT_TRANSLATE_NOOP("StereonGUI", "The direction vector is zero."));
     const bool clear = showAlert(lineAlert, problem);
     const bool input = byPoints ? chosen(linePoint1) && chosen(linePoint2)
                                 : chosen(linePoint) && chosen(lineVector);
-    addLineButton->setEnabled(clear && input);
+    addLineButton->setEnabled(clear && input && !commandHeld());
 }
 
 void LinePage::addLine() {
     if (!addLineButton->isEnabled())
         return;
-    const QString name = lineName->text();
+    const QString name = typedName(lineName);
     const bool byPoints = options_[0]->isChecked();
     const std::string first = operand(byPoints ? linePoint1 : linePoint);
     const std::string second = operand(byPoints ? linePoint2 : lineVector);
@@ -94,5 +96,6 @@ void LinePage::addLine() {
     }
     lineName->clear();
     proposeName();
+    holdCommand();
     tellAdded(lineAlert, QT_TRANSLATE_NOOP("StereonGUI", "Line %1 was added."), name);
 }

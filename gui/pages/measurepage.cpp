@@ -27,8 +27,9 @@ MeasurePage::MeasurePage(SessionModel* session, PickerModel* objects, const char
     form->addRow(alert_);
     form->addRow(captionLabel(QT_TRANSLATE_NOOP("StereonGUI", "Object"), " 1:"), object1_);
     form->addRow(captionLabel(QT_TRANSLATE_NOOP("StereonGUI", "Object"), " 2:"), object2_);
-    form->addRow(result_);
+    // The result comes under the button, so that the button stays put when it shows.
     form->addRow(computeButton_);
+    form->addRow(result_);
 
     for (QComboBox* combo : {object1_, object2_})
         connect(combo, &QComboBox::currentIndexChanged, this, &MeasurePage::enableCompute);

@@ -6,11 +6,12 @@
 #include <cmath>
 #include <optional>
 
-// The number a field holds, read in the C locale as the fields are typed; none for a field
-// the commands cannot use (empty, half-typed, not finite).
+// The number a field holds, read in the C locale as the fields are typed, a decimal comma
+// taken for the point; none for a field the commands cannot use (empty, half-typed, not
+// finite).
 inline std::optional<double> numberIn(const QLineEdit* edit) {
     bool ok = false;
-    const double value = edit->text().toDouble(&ok);
+    const double value = QString(edit->text()).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;

@@ -14,3 +14,8 @@ const vector4D* coordinatesOf(const ObjectStore& store, const std::string& name)
 bool isZeroVector(const vector4D& v) {
     return nearlyEqual(v.x(), 0.0) && nearlyEqual(v.y(), 0.0) && nearlyEqual(v.z(), 0.0);
 }
+
+bool zeroVectorChosen(const ObjectStore& store, const QComboBox* combo) {
+    const vector4D* v = chosen(combo) ? coordinatesOf(store, operand(combo)) : nullptr;
+    return v && isZeroVector(*v);
+}

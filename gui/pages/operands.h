@@ -28,3 +28,5 @@ inline bool sameOperand(const QComboBox* a, const QComboBox* b) {
 const vector4D* coordinatesOf(const ObjectStore& store, const std::string& name);
 // Zero within the tolerance in every coordinate.
 bool isZeroVector(const vector4D& v);
+// The picker has chosen a vector that is zero: no line or plane can be built on it.
+bool zeroVectorChosen(const ObjectStore& store, const QComboBox* combo);

@@ -5,6 +5,7 @@
 #include "gui/sessionmodel.h"
 #include "widgets/checkgroup.h"
 #include "widgets/doublevalidator.h"
+#include "widgets/pagescrollarea.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -59,7 +60,7 @@ Page::Page(SessionModel* session, const char* title, const QString& titleStyle, 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addLayout(header_);
-    layout->addWidget(body_, 1);
+    layout->addWidget(new PageScrollArea(body_, this), 1);
     // A change of the session can take a typed name or free a choice: the rule looks again.
     connect(session, &SessionModel::changed, this, [this] { enableAdd(); });
 }
@@ -80,7 +81,10 @@ QLabel* Page::alertLabel(const QString& objectName) {
     auto* alert = new QLabel(this);
     alert->setObjectName(objectName);
     alert->setProperty("alert", true);
-    alert->hide();
+    alert->setWordWrap(true);
+    // The line's width comes from the page, never from a message.
+    alert->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    alertLine_ = alert;
     connect(alert, &QLabel::linkActivated, this, [this](const QString& link) {
         emit showObjectRequested(QUrl::fromPercentEncoding(link.toLatin1()));
     });
@@ -95,6 +99,13 @@ QLineEdit* Page::numberEdit(const QString& objectName) {
     // The fields are read back with the C locale, so they are typed in it too.
     validator->setLocale(QLocale::c());
     edit->setValidator(validator);
+    // A refused keystroke says what the field takes, or the user would not see it was lost.
+    connect(edit, &QLineEdit::inputRejected, this, [this] {
+        if (alertLine_)
+            showAlert(alertLine_, uiText(QT_TRANSLATE_NOOP(
+                                      "StereonGUI", "A number here is digits with one decimal "
+                                                    "point or comma, at most 3 decimals.")));
+    });
     return edit;
 }
 
@@ -105,6 +116,8 @@ QComboBox* Page::objectCombo(QAbstractItemModel* model, const QString& objectNam
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(16);
     combo->setModel(model);
+    // The closed picker elides its entry too.
+    connect(combo, &QComboBox::currentTextChanged, combo, &QComboBox::setToolTip);
     return combo;
 }
 
@@ -121,8 +134,12 @@ CheckGroup* Page::optionGroup(int index, const char* number, QFormLayout*& form,
     return group;
 }
 
+QString Page::typedName(const QLineEdit* edit) {
+    return edit->text().trimmed();
+}
+
 QString Page::nameProblem(const QLineEdit* edit, bool breakLine) const {
-    const QString name = edit->text();
+    const QString name = typedName(edit);
     if (name.isEmpty())
         return uiText(QT_TRANSLATE_NOOP("StereonGUI", "Enter the object name."));
     if (!storableName(name))
@@ -131,13 +148,21 @@ QString Page::nameProblem(const QLineEdit* edit, bool breakLine) const {
             "Wrong object name. A name must not contain \"$\" or control characters."));
     if (!session_->store().exists(SessionModel::storeName(name)))
         return QString();
+    // The field beside shows the whole name.
+    const QString shown = shownName(name, 6);
     return plainAlert(
         breakLine ? uiText(QT_TRANSLATE_NOOP("StereonGUI",
                                              "Wrong object name.\nObject \"%1\" already exists."))
-                        .arg(name)
+                        .arg(shown)
                   : uiText(QT_TRANSLATE_NOOP("StereonGUI",
                                              "Wrong object name. Object \"%1\" already exists."))
-                        .arg(name));
+                        .arg(shown));
+}
+
+QString Page::shownName(const QString& name, int characters) const {
+    // The messages must fit the two lines of the narrowest alert line.
+    const QFontMetrics metrics = alertLine_ ? alertLine_->fontMetrics() : fontMetrics();
+    return metrics.elidedText(name, Qt::ElideRight, characters * metrics.averageCharWidth());
 }
 
 QString Page::freshName(QChar letter) const {
@@ -159,15 +184,13 @@ QString Page::freshName(QChar letter) const {
 }
 
 bool Page::showAlert(QLabel* alert, const QString& problem) {
-    if (!problem.isEmpty())
-        alert->setText(problem);
-    alert->setVisible(!problem.isEmpty());
+    alert->setText(problem);
     return problem.isEmpty();
 }
 
 void Page::tellAdded(QLabel* alert, const char* sentence, const QString& name) {
-    alert->setText(objectLink(name, uiText(sentence).arg(name)));
-    alert->show();
+    alert->setText(objectLink(name, uiText(sentence).arg(shownName(name, 16))));
+    alert->setToolTip(shownName(name, 16) == name ? QString() : name);
 }
 
 void Page::tellFailed(QLabel* alert, const char* message, const char* reason) {
@@ -175,7 +198,6 @@ void Page::tellFailed(QLabel* alert, const char* message, const char* reason) {
     if (reason)
         text += QLatin1Char('\n') + uiText(reason);
     alert->setText(text);
-    alert->show();
 }
 
 void Page::changeEvent(QEvent* event) {
@@ -204,6 +226,16 @@ void Page::retranslateCaptions() {
         applyCaption(caption);
 }
 
+void Page::inputChanged() {
+    commandHeld_ = false;
+    enableAdd();
+}
+
+void Page::holdCommand() {
+    commandHeld_ = true;
+    enableAdd();
+}
+
 void Page::disableGroups(bool checked, int index) {
     // The groups of a page behave as radio buttons: exactly one stays checked.
     if (checked) {
@@ -214,7 +246,7 @@ void Page::disableGroups(bool checked, int index) {
     } else {
         options_[(index + 1) % options_.size()]->setChecked(true);
     }
-    enableAdd();
+    inputChanged();
 }
 
 void Page::setNameField(QLineEdit* edit, QChar letter, NameFocus focus) {
@@ -236,6 +268,14 @@ void Page::proposeName() {
 
 void Page::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // The room of a two-line message in the alert's own font, known once the window's style
+    // sheet reached it.
+    if (alertLine_) {
+        QLabel twoLines(QStringLiteral("X\nX"));
+        twoLines.setFont(alertLine_->font());
+        twoLines.setWordWrap(true);
+        alertLine_->setMinimumHeight(twoLines.sizeHint().height());
+    }
     if (nameField_)
         proposeName();
 }

@@ -49,17 +49,22 @@ protected:
                           const QKeySequence& shortcut = QKeySequence());
     void addCaption(QWidget* widget, const char* source, const char* suffix = "",
                     const QKeySequence& shortcut = QKeySequence());
+    // The page's alert line: it keeps its room when empty, so nothing below it moves.
     QLabel* alertLabel(const QString& objectName);
     QLineEdit* numberEdit(const QString& objectName);
     QComboBox* objectCombo(QAbstractItemModel* model, const QString& objectName);
     CheckGroup* optionGroup(int index, const char* number, QFormLayout*& form,
                             const QString& objectName);
 
+    // The name typed in the field, without the spaces around it.
+    static QString typedName(const QLineEdit* edit);
     // The first problem of the typed name (empty, unstorable, taken), or an empty text.
     QString nameProblem(const QLineEdit* edit, bool breakLine = false) const;
+    // The name as messages show it: a long one is cut short, or it would widen the window.
+    QString shownName(const QString& name, int characters) const;
     // A name made of the letter and a number no object has.
     QString freshName(QChar letter) const;
-    // Shows the problem on the alert line, or hides the line; true when there is none.
+    // Shows the problem on the alert line, or empties the line; true when there is none.
     static bool showAlert(QLabel* alert, const QString& problem);
     // "Point P1 was added." as a link that shows the object.
     void tellAdded(QLabel* alert, const char* sentence, const QString& name);
@@ -70,6 +75,12 @@ protected:
     virtual void retranslate() {}
     // The page's enable rule: whether its command can run, and the alert that says why not.
     virtual void enableAdd() {}
+    // A field, a picker or an option of the page changed: the rule looks again, and a
+    // command held after an add is free again.
+    void inputChanged();
+    // After an add the command waits for the input to change, so a double click adds once.
+    void holdCommand();
+    bool commandHeld() const { return commandHeld_; }
 
     // The page's name field is filled with a fresh name (the letter and a number) when it is
     // empty as the page shows or after an add; `focus` says when the field takes the focus.
@@ -96,6 +107,8 @@ private:
     QHBoxLayout* header_;
     QWidget* body_;
     std::vector<Caption> captions_;
+    QLabel* alertLine_ = nullptr;
+    bool commandHeld_ = false;
     QLineEdit* nameField_ = nullptr;
     QChar nameLetter_;
     NameFocus nameFocus_ = NameFocus::Never;

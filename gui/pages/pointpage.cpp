@@ -58,14 +58,14 @@ PointPage::PointPage(SessionModel* session, QWidget* parent)
                 pointX->setText(x);
                 pointY->setText(y);
                 pointZ->setText(z);
-                enableAddP();
+                inputChanged();
             });
     connect(resetPointButton, &QPushButton::clicked, gridPicker,
             [this] { gridPicker->reset(true); });
 
-    connect(pointName, &QLineEdit::textEdited, this, &PointPage::enableAddP);
+    connect(pointName, &QLineEdit::textEdited, this, &PointPage::inputChanged);
     for (QLineEdit* edit : {pointX, pointY, pointZ})
-        connect(edit, &QLineEdit::textChanged, this, &PointPage::enableAddP);
+        connect(edit, &QLineEdit::textChanged, this, &PointPage::inputChanged);
     connect(addPointButton, &QPushButton::clicked, this, &PointPage::addPoint);
     // Return walks name, X, Y, Z; on Z it adds the point and starts again at the name.
     connect(pointName, &QLineEdit::returnPressed, pointX, [this] { pointX->setFocus(); });
@@ -84,14 +84,14 @@ QWidget* PointPage::focusTarget() {
 void PointPage::enableAddP() {
     const bool numbers = numberIn(pointX) && numberIn(pointY) && numberIn(pointZ);
     const bool clear = showAlert(pointAlert, nameProblem(pointName, true));
-    addPointButton->setEnabled(numbers && clear);
+    addPointButton->setEnabled(numbers && clear && !commandHeld());
 }
 
 void PointPage::addPoint() {
     // Return reaches here with incomplete input too.
     if (!addPointButton->isEnabled())
         return;
-    const QString name = pointName->text();
+    const QString name = typedName(pointName);
     const double x = *numberIn(pointX);
     const double y = *numberIn(pointY);
     const double z = *numberIn(pointZ);
@@ -106,5 +106,6 @@ void PointPage::addPoint() {
         edit->clear();
     gridPicker->reset(false);
     proposeName();
+    holdCommand();
     tellAdded(pointAlert, QT_TRANSLATE_NOOP("StereonGUI", "Point %1 was added."), name);
 }

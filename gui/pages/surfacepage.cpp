@@ -73,12 +73,12 @@ SurfacePage::SurfacePage(SessionModel* session, PickerModel* points, PickerModel
         form->addRow(group);
     form->addRow(addSurfaceButton);
 
-    connect(surfaceName, &QLineEdit::textEdited, this, &SurfacePage::enableAddS);
-    connect(surfaceD, &QLineEdit::textChanged, this, &SurfacePage::enableAddS);
+    connect(surfaceName, &QLineEdit::textEdited, this, &SurfacePage::inputChanged);
+    connect(surfaceD, &QLineEdit::textChanged, this, &SurfacePage::inputChanged);
     for (QComboBox* combo :
          {surfacePoint1, surfacePoint2, surfacePoint3, surfaceVector1, surfaceVector2,
           surfaceVectorsPoint, surfaceNormal, surfaceNormalOfPoint, surfaceNormalPoint})
-        connect(combo, &QComboBox::currentIndexChanged, this, &SurfacePage::enableAddS);
+        connect(combo, &QComboBox::currentIndexChanged, this, &SurfacePage::inputChanged);
     connect(addSurfaceButton, &QPushButton::clicked, this, &SurfacePage::addSurface);
     // D is only enabled with option 3; otherwise the focus stays on the name.
     connect(surfaceName, &QLineEdit::returnPressed, this, [this] {
@@ -100,6 +100,14 @@ void SurfacePage::enableAddS() {
     else if (problem.isEmpty() && options_[1]->isChecked() &&
              sameOperand(surfaceVector1, surfaceVector2))
         problem = uiText(QT_TRANSLATE_NOOP("StereonGUI", "Choose 2 different vectors."));
+    const ObjectStore& store = session()->store();
+    if (problem.isEmpty() && options_[1]->isChecked() &&
+        (zeroVectorChosen(store, surfaceVector1) || zeroVectorChosen(store, surfaceVector2)))
+        problem = uiText(QT_TRANSLATE_NOOP("StereonGUI", "The direction vector is zero."));
+    else if (problem.isEmpty() &&
+             ((options_[2]->isChecked() && zeroVectorChosen(store, surfaceNormal)) ||
+              (options_[3]->isChecked() && zeroVectorChosen(store, surfaceNormalOfPoint))))
+        problem = uiText(QT_TRANSLATE_NOOP("StereonGUI", "The normal vector is zero."));
     const bool clear = showAlert(surfaceAlert, problem);
     bool input = false;
     if (options_[0]->isChecked())
@@ -110,7 +118,7 @@ void SurfacePage::enableAddS() {
         input = chosen(surfaceNormal) && numberIn(surfaceD).has_value();
     else if (options_[3]->isChecked())
         input = chosen(surfaceNormalOfPoint) && chosen(surfaceNormalPoint);
-    addSurfaceButton->setEnabled(clear && input);
+    addSurfaceButton->setEnabled(clear && input && !commandHeld());
 }
 
 bool SurfacePage::file(const QString& name, const char*& reason) {
@@ -166,7 +174,7 @@ bool SurfacePage::file(const QString& name, const char*& reason) {
 void SurfacePage::addSurface() {
     if (!addSurfaceButton->isEnabled())
         return;
-    const QString name = surfaceName->text();
+    const QString name = typedName(surfaceName);
     const char* reason = nullptr;
     if (!file(name, reason)) {
         tellFailed(surfaceAlert, QT_TRANSLATE_NOOP("StereonGUI", "Failed to add surface."), reason);
@@ -176,5 +184,6 @@ void SurfacePage::addSurface() {
     if (options_[2]->isChecked())
         surfaceD->clear();
     proposeName();
+    holdCommand();
     tellAdded(surfaceAlert, QT_TRANSLATE_NOOP("StereonGUI", "Surface %1 was added."), name);
 }

@@ -52,11 +52,11 @@ VectorPage::VectorPage(SessionModel* session, PickerModel* points, QWidget* pare
     form->addRow(option2);
     form->addRow(addVectorButton);
 
-    connect(vectorName, &QLineEdit::textEdited, this, &VectorPage::enableAddV);
+    connect(vectorName, &QLineEdit::textEdited, this, &VectorPage::inputChanged);
     for (QLineEdit* edit : {vectorX, vectorY, vectorZ})
-        connect(edit, &QLineEdit::textChanged, this, &VectorPage::enableAddV);
+        connect(edit, &QLineEdit::textChanged, this, &VectorPage::inputChanged);
     for (QComboBox* combo : {vectorPoint1, vectorPoint2})
-        connect(combo, &QComboBox::currentIndexChanged, this, &VectorPage::enableAddV);
+        connect(combo, &QComboBox::currentIndexChanged, this, &VectorPage::inputChanged);
     connect(addVectorButton, &QPushButton::clicked, this, &VectorPage::addVector);
     connect(vectorName, &QLineEdit::returnPressed, this, [this] { vectorX->setFocus(); });
     connect(vectorX, &QLineEdit::returnPressed, this, [this] { vectorY->setFocus(); });
@@ -79,13 +79,13 @@ void VectorPage::enableAddV() {
     const bool clear = showAlert(vectorAlert, problem);
     const bool input = byPoints ? chosen(vectorPoint1) && chosen(vectorPoint2)
                                 : numberIn(vectorX) && numberIn(vectorY) && numberIn(vectorZ);
-    addVectorButton->setEnabled(clear && input);
+    addVectorButton->setEnabled(clear && input && !commandHeld());
 }
 
 void VectorPage::addVector() {
     if (!addVectorButton->isEnabled())
         return;
-    const QString name = vectorName->text();
+    const QString name = typedName(vectorName);
     const std::string key = SessionModel::storeName(name);
     const bool byCoordinates = options_[0]->isChecked();
     Refusal why = Refusal::None;
@@ -116,5 +116,6 @@ void VectorPage::addVector() {
             edit->clear();
     }
     proposeName();
+    holdCommand();
     tellAdded(vectorAlert, QT_TRANSLATE_NOOP("StereonGUI", "Vector %1 was added."), name);
 }

@@ -19,12 +19,16 @@ private slots:
                 QTest::addRow("%s start '%s'", negatives ? "signed" : "unsigned", start)
                     << negatives << QString(start)
                     << (negatives || start[0] != '-' ? intermediate : invalid);
-        // Decimals are counted after the C locale's point.
+        // Decimals are counted after the point or the comma, which mean the same.
         QTest::newRow("negative fraction") << true << "-1.5" << acceptable;
-        QTest::newRow("three decimals") << true << "0.125" << acceptable;
+        QTest::newRow("decimal comma") << true << "-1,5" << acceptable;
+        QTest::newRow("three decimals") << true << "0,125" << acceptable;
         QTest::newRow("four decimals") << true << "0.1255" << invalid;
-        // Grouped digits would be read as 0.
-        QTest::newRow("grouped") << true << "1,000" << invalid;
+        QTest::newRow("four decimals after a comma") << true << "1,0001" << invalid;
+        // Two marks, or digits grouped by a space, would be read as another number.
+        QTest::newRow("comma and point") << true << "1,000.5" << invalid;
+        QTest::newRow("grouped by a space") << true << "1 000" << invalid;
+        QTest::newRow("exponent") << true << "2e3" << invalid;
         // What the base class would let stay half-typed is refused.
         QTest::newRow("above range") << true << "1000000000" << invalid;
     }
