@@ -4,28 +4,17 @@
 #include "geometry/objectstore.h"
 #include "geometry/objectsummary.h"
 #include "geometry/surface.h"
+#include "support/objectscript.h"
 
 #include <QStringList>
 #include <QVector>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 using Coords = QVector<double>;
 
 inline constexpr Kind P = Kind::Point, V = Kind::Vector, L = Kind::Line, S = Kind::Plane;
-
-// Files hand-made objects under a name, so operations can be tested without the
-// constructions that normally make them. Null when the store refuses the object.
-template <class T>
-T* fileObject(ObjectStore& store, const std::string& name, const T& object, bool visible = true) {
-    auto p = std::make_unique<T>(object);
-    p->name = name;
-    p->visible = visible;
-    T* raw = p.get();
-    return store.insert(raw->type(), std::move(p)) ? raw : nullptr;
-}
 
 // Files "name kind numbers..."; kind is P, V, L or S, anything else files nothing. Point or
 // vector: x, y, z. Line: point, direction. Plane: normal, d; or three points.
@@ -40,13 +29,13 @@ inline SpaceObject* file(ObjectStore& store, const QString& entry) {
     const int letter = QString("PVLS").indexOf(f[1]);
     const Kind kind = letter < 0 ? Kind::Root : storedKinds[letter];
     if (kind == P)
-        return fileObject(store, name, at(0));
+        return add(store, name, at(0));
     if (kind == V)
-        return fileObject(store, name, along(0));
+        return add(store, name, along(0));
     if (kind == L) {
         line l;
         l.setLine(at(0), along(3));
-        return fileObject(store, name, l);
+        return add(store, name, l);
     }
     if (kind != S)
         return nullptr;
@@ -55,7 +44,7 @@ inline SpaceObject* file(ObjectStore& store, const QString& entry) {
         s.setPlane(at(0), at(3), at(6));
     else
         s.setPlane(along(0), c[3]);
-    return fileObject(store, name, s);
+    return add(store, name, s);
 }
 
 inline void fileAll(ObjectStore& store, const QStringList& entries) {

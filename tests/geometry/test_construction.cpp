@@ -1,7 +1,5 @@
 #include "storefixture.h"
 
-#include "geometry/construction.h"
-
 #include <QTest>
 
 Q_DECLARE_METATYPE(Refusal)
@@ -59,34 +57,13 @@ void fillOperands(ObjectStore& store) {
                        .split(';'));
 }
 
-// call: the operation, then its operands or coordinates.
-bool construct(ObjectStore& store, const QString& call, const std::string& name, Refusal* why) {
-    const QStringList f = call.split(' ');
-    const auto arg = [&](int i) { return f.value(i).toStdString(); };
-    const auto number = [&](int i) { return f.value(i).toDouble(); };
-    if (f[0] == "point")
-        return createPoint(store, number(1), number(2), number(3), name, why);
-    if (f[0] == "vector")
-        return createVector(store, number(1), number(2), number(3), name, why);
-    if (f[0] == "vectorFrom")
-        return createVectorFromPoints(store, arg(1), arg(2), name, why);
-    if (f[0] == "line")
-        return createLine(store, arg(1), arg(2), name, why);
-    if (f[0] == "pointNormal")
-        return createSurfaceFromPointAndNormal(store, arg(1), arg(2), name, why);
-    if (f[0] == "three")
-        return createSurfaceFromThree(store, arg(1), arg(2), arg(3), name, why);
-    if (f[0] == "equation")
-        return createSurfaceFromEquation(store, arg(1), number(2), name, why);
-    return createIntersection(store, arg(1), arg(2), name, why);
-}
-
 } // namespace
 
 class TestConstruction : public QObject {
     Q_OBJECT
 private slots:
-    // added: the states of the new objects, hidden companions included, in store order.
+    // call: a script line for buildObjects, %1 the name; added: the states of the new
+    // objects, hidden companions included, in store order.
     void constructions_data() {
         QTest::addColumn<QString>("call");
         QTest::addColumn<QString>("name");
@@ -99,84 +76,84 @@ private slots:
         const auto no = [](const char* tag, const char* call, Refusal why, const char* name = "N") {
             QTest::newRow(tag) << call << name << why << QStringList();
         };
-        ok("point", "point 1 -2 0.5", {"0 N 1 1 -2 0.5"});
-        ok("zero vector", "vector 0 0 0", {"1 N 1 0 0 0"});
-        ok("vector from points", "vectorFrom A D", {"1 N 1 1 2 3 <A,D"});
-        ok("zero vector from equal points", "vectorFrom D D", {"1 N 1 0 0 0 <D,D"});
-        ok("line from points", "line D E", {"1 N_sv 0 1 2 3", "2 N 1 1 2 3 1 2 3 <N_sv,D,E"});
-        ok("line from point and vector", "line D V", {"2 N 1 1 2 3 1 0 0 <D,V"});
-        ok("line from vector and point", "line W D", {"2 N 1 1 2 3 0 1 0 <W,D"});
+        ok("point", "P %1 1 -2 0.5", {"0 N 1 1 -2 0.5"});
+        ok("zero vector", "V %1 0 0 0", {"1 N 1 0 0 0"});
+        ok("vector from points", "F %1 A D", {"1 N 1 1 2 3 <A,D"});
+        ok("zero vector from equal points", "F %1 D D", {"1 N 1 0 0 0 <D,D"});
+        ok("line from points", "L %1 D E", {"1 N_sv 0 1 2 3", "2 N 1 1 2 3 1 2 3 <N_sv,D,E"});
+        ok("line from point and vector", "L %1 D V", {"2 N 1 1 2 3 1 0 0 <D,V"});
+        ok("line from vector and point", "L %1 W D", {"2 N 1 1 2 3 0 1 0 <W,D"});
         // The constant's rounding noise is snapped away; through the origin u and v stay
         // as the cross products give them.
-        ok("plane from point and normal", "pointNormal R J",
+        ok("plane from point and normal", "N %1 R J",
            {"1 u_N 0 2 -2 0", "1 v_N 0 -2 -2 -4", "3 N 1 1 1 -1 0 0 0 0 <v_N,u_N,R,J"});
-        ok("plane from normal and point", "pointNormal W D",
+        ok("plane from normal and point", "N %1 W D",
            {"1 u_N 0 1 0 -1", "1 v_N 0 -1 0 -1", "3 N 1 0 1 0 -2 0 2 0 <v_N,u_N,W,D"});
-        ok("plane from three points", "three A B C",
+        ok("plane from three points", "S %1 A B C",
            {"1 n_N 0 0 0 1", "1 u_N 0 -1 1 0", "1 v_N 0 -1 -1 0",
             "3 N 1 0 0 1 0 0 0 0 <v_N,u_N,n_N,A,B,C"});
         // With vectors, the later one in argument order comes first in the cross product.
-        ok("vector, vector, point", "three V W D",
+        ok("vector, vector, point", "S %1 V W D",
            {"1 n_N 0 0 0 -1", "3 N 1 0 0 -1 3 0 0 3 <n_N,V,W,D"});
-        ok("vector, point, vector", "three V D W",
+        ok("vector, point, vector", "S %1 V D W",
            {"1 n_N 0 0 0 -1", "3 N 1 0 0 -1 3 0 0 3 <n_N,V,D,W"});
-        ok("point, vector, vector", "three D V W",
+        ok("point, vector, vector", "S %1 D V W",
            {"1 n_N 0 0 0 -1", "3 N 1 0 0 -1 3 0 0 3 <n_N,D,V,W"});
         // Normal, constant, u and v divided by their common factors; the point on the axis
         // of the normal's largest component, of either sign.
-        ok("plane from equation", "equation G 8",
+        ok("plane from equation", "E %1 G 8",
            {"0 B_N 0 0 0 -1.33333", "1 u_N 0 -1 2 -1", "1 v_N 0 -4 -1 2",
             "3 N 1 1 2 3 4 0 0 -1.33333 <v_N,u_N,B_N,G"});
-        ok("negative largest component", "equation I 6",
+        ok("negative largest component", "E %1 I 6",
            {"0 B_N 0 0 0 3", "1 u_N 0 1 -1 0", "1 v_N 0 -1 -1 0",
             "3 N 1 0 0 -1 3 0 0 3 <v_N,u_N,B_N,I"});
-        ok("equal components", "equation H 0",
+        ok("equal components", "E %1 H 0",
            {"0 B_N 0 0 0 0", "1 u_N 0 0 1 -1", "1 v_N 0 -2 1 1",
             "3 N 1 1 1 1 0 0 0 0 <v_N,u_N,B_N,H"});
         // A line or plane intersection brings its companions; a point comes alone.
-        ok("two lines meet", "intersection L1 L2", {"0 N 1 1 1 1"});
-        ok("line meets plane", "intersection L1 S4", {"0 N 1 2 2 2"});
-        ok("plane meets line", "intersection S4 L1", {"0 N 1 2 2 2"});
-        ok("two planes meet", "intersection S1 S2",
+        ok("two lines meet", "X %1 L1 L2", {"0 N 1 1 1 1"});
+        ok("line meets plane", "X %1 L1 S4", {"0 N 1 2 2 2"});
+        ok("plane meets line", "X %1 S4 L1", {"0 N 1 2 2 2"});
+        ok("two planes meet", "X %1 S1 S2",
            {"0 P_N 0 0 0 0", "1 v_N 0 0 0 1", "2 N 1 0 0 0 0 0 1 <v_N,P_N"});
-        ok("coincident planes", "intersection S1 S5",
+        ok("coincident planes", "X %1 S1 S5",
            {"0 P_N 0 0 0 0", "1 n_N 0 1 0 0", "1 u_N 0 0 -1 1", "1 v_N 0 0 -1 -1",
             "3 N 1 1 0 0 0 0 0 0 <n_N,u_N,v_N,P_N"});
         // Companions take the first free name and never replace an object.
-        ok("companion names taken", "pointNormal D W",
+        ok("companion names taken", "N %1 D W",
            {"1 u_S3 0 1 0 -1", "1 v_S2 0 -1 0 -1", "3 S 1 0 1 0 -2 0 2 0 <v_S2,u_S3,D,W"}, "S");
-        ok("direction name taken", "line A B", {"1 L_sv2 0 2 0 0", "2 L 1 0 0 0 2 0 0 <L_sv2,A,B"},
+        ok("direction name taken", "L %1 A B", {"1 L_sv2 0 2 0 0", "2 L 1 0 0 0 2 0 0 <L_sv2,A,B"},
            "L");
 
         const Refusal kinds = Refusal::WrongKinds, degenerate = Refusal::Degenerate;
-        no("not a number", "point nan 0 0", degenerate);
-        no("infinite", "vector 0 -inf 0", degenerate);
-        no("unknown operand", "line A Q", Refusal::UnknownName);
-        no("vector from a point and a vector", "vectorFrom A V", kinds);
-        no("line from two vectors", "line V W", kinds);
-        no("line from equal points", "line A A2", degenerate);
-        no("line along a zero vector", "line Z A", degenerate);
-        no("plane from two points", "pointNormal A B", kinds);
-        no("plane with a zero normal", "pointNormal A Z", degenerate);
-        no("collinear points", "three A D E", degenerate);
-        no("parallel vectors", "three V A X", degenerate);
-        no("three vectors", "three V W X", kinds);
-        no("equation with a point", "equation A 1", kinds);
-        no("equation with a zero vector", "equation Z 1", degenerate);
-        no("equation with an infinite constant", "equation T inf", degenerate);
-        no("empty intersection", "intersection S2 S3", Refusal::NoCommonPoint);
-        no("skew lines", "intersection M L2", Refusal::NoCommonPoint);
+        no("not a number", "P %1 nan 0 0", degenerate);
+        no("infinite", "V %1 0 -inf 0", degenerate);
+        no("unknown operand", "L %1 A Q", Refusal::UnknownName);
+        no("vector from a point and a vector", "F %1 A V", kinds);
+        no("line from two vectors", "L %1 V W", kinds);
+        no("line from equal points", "L %1 A A2", degenerate);
+        no("line along a zero vector", "L %1 Z A", degenerate);
+        no("plane from two points", "N %1 A B", kinds);
+        no("plane with a zero normal", "N %1 A Z", degenerate);
+        no("collinear points", "S %1 A D E", degenerate);
+        no("parallel vectors", "S %1 V A X", degenerate);
+        no("three vectors", "S %1 V W X", kinds);
+        no("equation with a point", "E %1 A 1", kinds);
+        no("equation with a zero vector", "E %1 Z 1", degenerate);
+        no("equation with an infinite constant", "E %1 T inf", degenerate);
+        no("empty intersection", "X %1 S2 S3", Refusal::NoCommonPoint);
+        no("skew lines", "X %1 M L2", Refusal::NoCommonPoint);
         // Values beyond the double range are refused rather than filed as infinities or
         // as a point computed from them.
         const Refusal large = Refusal::TooLarge;
-        no("vector between far points", "vectorFrom K2 K", large);
-        no("line through far points", "line K K2", large);
-        no("plane through far points", "three A K K2", large);
-        no("plane with a huge normal", "pointNormal D Y", large);
-        no("equation with a huge normal", "equation Y 1", large);
-        no("intersection beyond the range", "intersection LH SH", large);
-        no("intersection of a point and a line", "intersection A M", kinds);
-        no("intersection with a zero-direction line", "intersection O S1", degenerate);
+        no("vector between far points", "F %1 K2 K", large);
+        no("line through far points", "L %1 K K2", large);
+        no("plane through far points", "S %1 A K K2", large);
+        no("plane with a huge normal", "N %1 D Y", large);
+        no("equation with a huge normal", "E %1 Y 1", large);
+        no("intersection beyond the range", "X %1 LH SH", large);
+        no("intersection of a point and a line", "X %1 A M", kinds);
+        no("intersection with a zero-direction line", "X %1 O S1", degenerate);
     }
 
     // A refusal gives its reason and files nothing, not even a companion; nothing that was
@@ -195,12 +172,12 @@ private slots:
             if (why != Refusal::None)
                 break;
             Refusal got = Refusal::None;
-            QVERIFY(!construct(store, call, taken, &got));
+            QVERIFY(!buildObjects(store, call.arg(taken), &got));
             QCOMPARE(got, Refusal::NameTaken);
             QCOMPARE(states(store), before);
         }
         Refusal got = why == Refusal::None ? Refusal::WrongKinds : Refusal::None;
-        const bool ok = construct(store, call, name.toStdString(), &got);
+        const bool ok = buildObjects(store, call.arg(name), &got);
         QCOMPARE(got, why);
         QCOMPARE(ok, why == Refusal::None);
         QCOMPARE(store.visibleCount(), visible + int(ok));

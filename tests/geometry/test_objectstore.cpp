@@ -99,8 +99,8 @@ private slots:
     void visibilityAndClear() {
         ObjectStore store;
         fileAll(store, {"L L 0 0 0 1 0 0", "B P 0 0 0"});
-        fileObject(store, "hidden", Vector(1, 0, 0), false);
-        fileObject(store, "A", Point(0, 0, 0), false);
+        add(store, "hidden", Vector(1, 0, 0), false);
+        add(store, "A", Point(0, 0, 0), false);
         QCOMPARE(store.visibleCount(), 2);
         store.setVisible("B", true);
         store.setVisible("A", true);
@@ -121,14 +121,13 @@ private slots:
     // plane's normal is listed as the normal vector, a line's vector parent is not.
     void records() {
         ObjectStore store;
-        Point* a = fileObject(store, "A", Point(0, 0, 1));
-        Point* b = fileObject(store, "B", Point(1, 0, 1), false);
-        Point* c = fileObject(store, "C", Point(0, 1, 1));
+        Point* a = add(store, "A", Point(0, 0, 1));
+        Point* b = add(store, "B", Point(1, 0, 1), false);
+        Point* c = add(store, "C", Point(0, 1, 1));
         surface plane;
         plane.setPlane(*a, *b, *c);
-        plane.parents = {fileObject(store, "v_S", plane.v, false),
-                         fileObject(store, "n_S", plane.normal, false), a, b, c};
-        fileObject(store, "S", plane);
+        add(store, "S", plane, true,
+            {add(store, "v_S", plane.v, false), add(store, "n_S", plane.normal, false), a, b, c});
         QCOMPARE(summaries(describeObjectByName(store, "S")),
                  QStringList({"general none|+1z -1 = 0|0|0,0,0",
                               "parametric none|{x= -1k -1l; y= -1k +1l; z= 1; }|0|0,0,0",
@@ -136,7 +135,7 @@ private slots:
                               "normal vector|A|1|0,0,1", "point|B|0|1,0,1", "point|C|1|0,1,1"}));
 
         line l;
-        l.setLine(*b, *fileObject(store, "D", Vector(0, 3, -1), false));
+        l.setLine(*b, *add(store, "D", Vector(0, 3, -1), false));
         l.parents = {b, store.find("D")};
         QCOMPARE(summaries(describeObject(store, &l)),
                  QStringList({"parametric none|{x= 1; y= +3k; z= 1 -1k; }|0|0,0,0",

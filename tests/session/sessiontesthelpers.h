@@ -1,32 +1,17 @@
 #pragma once
 
-// Objects built by hand (without the construction operations) and file helpers for the
-// session tests.
+// File helpers for the session tests.
 
 #include "geometry/line.h"
 #include "geometry/objectstore.h"
 #include "geometry/surface.h"
 #include "session/sessionreader.h"
 #include "session/sessionwriter.h"
+#include "support/objectscript.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <memory>
-#include <vector>
-
-// Files a copy of object under name; null when the store refuses it.
-template <class T>
-T* add(ObjectStore& store, const std::string& name, const T& object, bool visible = true,
-       std::vector<SpaceObject*> parents = {}) {
-    auto p = std::make_unique<T>(object);
-    p->name = name;
-    p->visible = visible;
-    p->parents = std::move(parents);
-    T* raw = p.get();
-    return store.insert(raw->type(), std::move(p)) ? raw : nullptr;
-}
 
 inline bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
