@@ -33,13 +33,6 @@ class TestInputPages : public QObject {
         return {f->find<QLineEdit>(prefix + "Name"), f->find<QLabel>(prefix + "Alert"),
                 f->find<QPushButton>(command.arg(prefix.left(1).toUpper() + prefix.mid(1)))};
     }
-    QToolButton* menuButton(int index) const {
-        const char* const names[] = {
-            "listMenuButton",   "view3DMenuButton",  "optionsMenuButton", "pointMenuButton",
-            "vectorMenuButton", "lineMenuButton",    "surfaceMenuButton", "intersectMenuButton",
-            "angleMenuButton",  "distanceMenuButton"};
-        return f->find<QToolButton>(QLatin1String(names[index]));
-    }
     // The object pickers that the shown page lets the user set, top to bottom.
     QList<QComboBox*> pickers() const {
         QList<QComboBox*> shown = f->window->findChildren<QComboBox*>();
@@ -56,12 +49,8 @@ class TestInputPages : public QObject {
     }
     // The title of the object's row in the list; empty when it has none.
     QString listed(const QString& name) const {
-        const QAbstractItemModel* rows = f->find<ObjectList>("objectList")->model();
-        for (int i = 0; i < rows->rowCount(); ++i) {
-            if (rows->index(i, 0).data(ObjectRole::Name).toString() == name)
-                return rows->index(i, 0).data().toString();
-        }
-        return QString();
+        const QAbstractItemModel* list = f->find<ObjectList>("objectList")->model();
+        return rows(list).value(rows(list, ObjectRole::Name).indexOf(name));
     }
 
 private slots:
@@ -163,7 +152,7 @@ private slots:
         StereonGUI& w = *f->window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTest::mouseClick(menuButton(page), Qt::LeftButton);
+        f->show(page);
         for (CheckGroup* group : w.findChildren<CheckGroup*>()) {
             if (option > 0 && group->index() == option && group->isVisible())
                 QTest::keyClick(group, Qt::Key_Space);
@@ -231,11 +220,11 @@ private slots:
             return true;
         }));
         auto* name = f->find<QLineEdit>("vectorName");
-        QTest::mouseClick(menuButton(4), Qt::LeftButton);
+        f->show(4);
         QCOMPARE(name->text(), QStringLiteral("V1002"));
         type(name, "mine");
-        QTest::mouseClick(menuButton(0), Qt::LeftButton);
-        QTest::mouseClick(menuButton(4), Qt::LeftButton);
+        f->show(0);
+        f->show(4);
         QCOMPARE(name->text(), QStringLiteral("mine"));
         for (const char* edit : {"vectorX", "vectorY", "vectorZ"})
             type(f->find<QLineEdit>(edit), "1");
@@ -286,7 +275,7 @@ private slots:
         QFETCH(QString, second);
         QFETCH(QString, result);
         QFETCH(QString, alert);
-        QTest::mouseClick(menuButton(page), Qt::LeftButton);
+        f->show(page);
         const QList<QComboBox*> operands = pickers();
         QVERIFY(operands.size() == 2 && choose(operands[0], first) && choose(operands[1], second));
         QTest::mouseClick(pageOf(page).button, Qt::LeftButton);

@@ -1,9 +1,9 @@
 // The session model and the models over it, without a window: what each change announces,
 // the rows of the object list, and the pickers' choices while objects come and go.
+#include "windowfixture.h"
+
 #include "gui/objectlistmodel.h"
 #include "gui/pickermodel.h"
-#include "gui/sessionmodel.h"
-#include "support/objectscript.h"
 #include "widgets/infoline.h"
 #include "widgets/objectroles.h"
 
@@ -11,26 +11,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-bool file(SessionModel& session, const QString& script) {
-    for (const QString& command : script.split(';', Qt::SkipEmptyParts)) {
-        const QString name = command.split(' ', Qt::SkipEmptyParts).value(1);
-        if (!session.add(name, [&command](ObjectStore& s) { return buildObjects(s, command); }))
-            return false;
-    }
-    return true;
-}
-
-QStringList rows(const QAbstractItemModel& model, int role = Qt::DisplayRole) {
-    QStringList texts;
-    for (int i = 0; i < model.rowCount(); ++i)
-        texts << model.index(i, 0).data(role).toString();
-    return texts;
-}
-
-} // namespace
 
 class TestSessionModel : public QObject {
     Q_OBJECT
@@ -42,14 +22,14 @@ private slots:
         SessionModel session;
         QSignalSpy changed(&session, &SessionModel::changed);
         QSignalSpy modified(&session, &SessionModel::modifiedChanged);
-        QVERIFY(file(session, "P A 0 0 0;P B 1 0 0;L p A B"));
+        QVERIFY(buildIn(session, "P A 0 0 0;P B 1 0 0;L p A B"));
         QCOMPARE(changed.size(), 3);
         QCOMPARE(changed.last().at(0).value<SessionModel::Change>(), SessionModel::Change::Added);
         QCOMPARE(changed.last().at(1).toStringList(), QStringList{"p"});
         QVERIFY(session.isModified());
         QCOMPARE(modified.size(), 1);
 
-        QVERIFY(!file(session, "L q A A"));
+        QVERIFY(!buildIn(session, "L q A A"));
         QCOMPARE(changed.size(), 3);
         session.setVisible("A", true); // already visible: no change
         session.setVisible("nothing", false);
@@ -89,13 +69,13 @@ private slots:
         QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
         QSignalSpy removed(&list, &QAbstractItemModel::rowsRemoved);
         QSignalSpy reset(&list, &QAbstractItemModel::modelReset);
-        QVERIFY(file(session, "P C 5 5 5;P B 2 0 0;P A 0 0 0;V u 0 0 1;L p A B;N S A u"));
+        QVERIFY(buildIn(session, "P C 5 5 5;P B 2 0 0;P A 0 0 0;V u 0 0 1;L p A B;N S A u"));
         QCOMPARE(inserted.size(), 6);
-        QCOMPARE(rows(list, ObjectRole::Name), QStringList({"A", "B", "C", "u", "p", "S"}));
-        QCOMPARE(rows(list),
+        QCOMPARE(rows(&list, ObjectRole::Name), QStringList({"A", "B", "C", "u", "p", "S"}));
+        QCOMPARE(rows(&list),
                  QStringList({"Point A [0; 0; 0]", "Point B [2; 0; 0]", "Point C [5; 5; 5]",
                               "Vector u (0; 0; 1)", "Line p", "Surface S: +1z  = 0"}));
-        QVERIFY(file(session, "P AB 1 1 1"));
+        QVERIFY(buildIn(session, "P AB 1 1 1"));
         QCOMPARE(inserted.last().at(1).toInt(), 1);
         QCOMPARE(list.rowCount(), 7);
 
@@ -117,7 +97,7 @@ private slots:
     void entryInfo() {
         SessionModel session;
         ObjectListModel list(&session);
-        QVERIFY(file(session, "P A 0 0 0;V u 0 0 1;N S A u"));
+        QVERIFY(buildIn(session, "P A 0 0 0;V u 0 0 1;N S A u"));
         const QModelIndex plane = list.indexOf("S");
         QStringList lines;
         for (const InfoLine& line : plane.data(ObjectRole::InfoLines).value<QList<InfoLine>>())
@@ -151,20 +131,20 @@ private slots:
         QComboBox second;
         first.setModel(&points);
         second.setModel(&mixed);
-        QVERIFY(file(session, "P B 2 0 0;P C 0 2 0;V u 0 0 1;L p B C"));
-        QCOMPARE(rows(points), QStringList({"B", "C"}));
-        QCOMPARE(rows(mixed), QStringList({"Point B", "Point C", "Line p"}));
+        QVERIFY(buildIn(session, "P B 2 0 0;P C 0 2 0;V u 0 0 1;L p B C"));
+        QCOMPARE(rows(&points), QStringList({"B", "C"}));
+        QCOMPARE(rows(&mixed), QStringList({"Point B", "Point C", "Line p"}));
         first.setCurrentIndex(1);
         second.setCurrentIndex(2);
-        QVERIFY(file(session, "P A 0 0 0;N S A u"));
+        QVERIFY(buildIn(session, "P A 0 0 0;N S A u"));
         QCOMPARE(first.currentText(), QStringLiteral("C"));
         QCOMPARE(second.currentText(), QStringLiteral("Line p"));
-        QCOMPARE(rows(mixed),
+        QCOMPARE(rows(&mixed),
                  QStringList({"Point A", "Point B", "Point C", "Line p", "Surface S"}));
         session.setVisible("C", false);
         QVERIFY(first.currentIndex() >= 0);
         QVERIFY(first.currentText() != QStringLiteral("C"));
-        QCOMPARE(rows(points), QStringList({"A", "B"}));
+        QCOMPARE(rows(&points), QStringList({"A", "B"}));
         session.clear();
         QCOMPARE(first.count(), 0);
         QCOMPARE(first.currentIndex(), -1);

@@ -10,8 +10,26 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <memory>
+
+// Files the objects of a script (see buildObjects) one by one through the session, as the
+// pages do.
+inline bool buildIn(SessionModel& session, const QString& script) {
+    for (const QString& command : script.split(';', Qt::SkipEmptyParts)) {
+        const QString name = command.split(' ', Qt::SkipEmptyParts).value(1);
+        if (!session.add(name, [&command](ObjectStore& s) { return buildObjects(s, command); }))
+            return false;
+    }
+    return true;
+}
+
+// The menu's buttons, in the order of their keys F1 to F10.
+inline const char* const menuButtons[] = {
+    "listMenuButton",   "view3DMenuButton",  "optionsMenuButton", "pointMenuButton",
+    "vectorMenuButton", "lineMenuButton",    "surfaceMenuButton", "intersectMenuButton",
+    "angleMenuButton",  "distanceMenuButton"};
 
 // A window whose settings file (English, by default) lives in a fresh folder.
 struct WindowFixture {
@@ -29,21 +47,13 @@ struct WindowFixture {
     QString path(const QString& name) const { return dir.filePath(name); }
     SessionModel& session() const { return *window->session(); }
 
-    // Files the objects of a script (see buildObjects) one by one through the session, as
-    // the pages do.
-    bool build(const QString& script) {
-        for (const QString& command : script.split(';', Qt::SkipEmptyParts)) {
-            const QString name = command.split(' ', Qt::SkipEmptyParts).value(1);
-            if (!session().add(name,
-                               [&command](ObjectStore& s) { return buildObjects(s, command); }))
-                return false;
-        }
-        return true;
-    }
+    bool build(const QString& script) { return buildIn(session(), script); }
 
     template <class T = QWidget> T* find(const QString& objectName) const {
         return window->findChild<T*>(objectName);
     }
+    // Shows page 0 (the list) to 9 (distances) from the menu.
+    void show(int page) const { find<QToolButton>(menuButtons[page])->click(); }
 };
 
 // A field's text replaced as the user would edit it: textEdited is emitted.
@@ -58,9 +68,10 @@ inline bool choose(QComboBox* combo, const QString& text) {
     return combo->currentIndex() >= 0;
 }
 
-inline QStringList itemTexts(const QComboBox* combo) {
+// The texts of a model's rows in a role: a list's titles or names, a combo's items.
+inline QStringList rows(const QAbstractItemModel* model, int role = Qt::DisplayRole) {
     QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
+    for (int i = 0; i < model->rowCount(); ++i)
+        texts << model->index(i, 0).data(role).toString();
     return texts;
 }

@@ -1,7 +1,6 @@
 #include "geometry/intersection.h"
 #include "geometry/measure.h"
-#include "gui/sessionmodel.h"
-#include "gui/stereongui.h"
+#include "gui/windowfixture.h"
 #include "session/sessiontesthelpers.h"
 #include "view3d/glwidget.h"
 #include "widgets/objectitem.h"
@@ -119,23 +118,18 @@ private:
 // at random), with what must always hold checked after each one.
 class StressTest : public QObject {
     Q_OBJECT
-    QTemporaryDir dir;
-    std::unique_ptr<StereonGUI> window;
+    WindowFixture f;
     QRandomGenerator random{seed};
 
 private slots:
     void initTestCase() {
         QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-        QFile file(dir.filePath(QStringLiteral("settings.cfg")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("en\n1\n") > 0);
-        file.close();
-        window = std::make_unique<StereonGUI>(dir.path());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     }
 
     void randomActions() {
-        RandomAnswerer answerer(dir);
+        RandomAnswerer answerer(f.dir);
         int mostObjects = 0;
         const int actions = actionCount();
         for (int action = 0; action < actions; ++action) {
@@ -158,13 +152,10 @@ private slots:
     }
 
 private:
-    const ObjectStore& store() const { return window->session()->store(); }
-    template <class T = QWidget> T* child(const char* name) const {
-        return window->findChild<T*>(QLatin1String(name));
-    }
+    const ObjectStore& store() const { return f.session().store(); }
     // The 3D view, in its page or in a window of its own.
     GLWidget* view() const {
-        if (auto* inPage = window->findChild<GLWidget*>())
+        if (auto* inPage = f.window->findChild<GLWidget*>())
             return inPage;
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (auto* detached = qobject_cast<GLWidget*>(top))
@@ -176,7 +167,7 @@ private:
     QString perform(int action) {
         // Keep the window in front: a detached or full-screen 3D view may have taken it.
         if (action % 50 == 0)
-            window->activateWindow();
+            f.window->activateWindow();
         const int roll = random.bounded(100);
         const QString what = roll < 30   ? click(pick<QAbstractButton>(), QStringLiteral("click"))
                              : roll < 45 ? useCombo()
@@ -191,7 +182,7 @@ private:
     }
 
     template <class T> QList<T*> usable() const {
-        QList<T*> widgets = window->findChildren<T*>();
+        QList<T*> widgets = f.window->findChildren<T*>();
         widgets.removeIf([](const T* w) { return !w->isVisible() || !w->isEnabled(); });
         return widgets;
     }
@@ -329,13 +320,13 @@ private:
 
     QString switchPage() {
         const int page = random.bounded(10);
-        QTest::keyClick(window.get(), Qt::Key(Qt::Key_F1 + page));
+        QTest::keyClick(f.window.get(), Qt::Key(Qt::Key_F1 + page));
         return QStringLiteral("page F%1").arg(page + 1);
     }
 
     QString switchLanguage() {
-        QTest::keyClick(window.get(), Qt::Key_F3);
-        auto* languages = child<QComboBox>("languageCombo");
+        QTest::keyClick(f.window.get(), Qt::Key_F3);
+        auto* languages = f.find<QComboBox>("languageCombo");
         const int index = random.bounded(languages->count());
         languages->setFocus();
         QTest::keyClick(languages, Qt::Key_Home);
@@ -347,10 +338,9 @@ private:
     // Every visible object has exactly one list row, kind by kind in name order, a hidden one
     // none; Save works when there is something to save.
     QString checkEntries() const {
-        const QAbstractItemModel* rows = child<ObjectList>("objectList")->model();
-        QStringList listed, expected;
-        for (int row = 0; row < rows->rowCount(); ++row)
-            listed << rows->index(row, 0).data(ObjectRole::Name).toString();
+        const QStringList listed =
+            rows(f.find<ObjectList>("objectList")->model(), ObjectRole::Name);
+        QStringList expected;
         for (Kind kind : storedKinds)
             for (const auto& [name, object] : store().objects(kind))
                 if (object->visible)
@@ -358,14 +348,14 @@ private:
         if (listed != expected)
             return QStringLiteral("the list holds [%1], expected [%2]")
                 .arg(listed.join(", "), expected.join(", "));
-        if (child<QAbstractButton>("saveButton")->isEnabled() != !expected.isEmpty())
+        if (f.find<QAbstractButton>("saveButton")->isEnabled() != !expected.isEmpty())
             return QStringLiteral("Save enabled with %1 visible objects").arg(expected.size());
         return QString();
     }
 
     // No two rows of the list overlap, and every row is at least as tall as its text.
     QString checkRows() const {
-        const auto* list = child<ObjectList>("objectList");
+        const auto* list = f.find<ObjectList>("objectList");
         if (!list->isVisible())
             return QString();
         const int textHeight = QFontMetrics(list->font()).height();
@@ -384,13 +374,13 @@ private:
     // Every object picker holds the visible objects of its kinds, in order.
     QString checkPickers() const {
         int pickers = 0;
-        for (const QComboBox* combo : window->findChildren<QComboBox*>()) {
+        for (const QComboBox* combo : f.window->findChildren<QComboBox*>()) {
             if (!pickerKinds.contains(combo->objectName()))
                 continue;
             ++pickers;
             const int kinds = pickerKinds.value(combo->objectName());
             const bool withKind = kinds & (kinds - 1);
-            QStringList expected, held;
+            QStringList expected;
             for (Kind kind : storedKinds)
                 for (const auto& [name, object] : store().objects(kind))
                     if (kinds & (1 << fileCode(kind)) && object->visible)
@@ -399,8 +389,7 @@ private:
                                                     ' '
                                               : QString()) +
                                         QString::fromUtf8(name);
-            for (int row = 0; row < combo->count(); ++row)
-                held << combo->itemText(row);
+            const QStringList held = rows(combo->model());
             if (held != expected)
                 return QStringLiteral("picker %1 holds [%2], expected [%3]")
                     .arg(combo->objectName(), held.join(", "), expected.join(", "));
@@ -408,14 +397,14 @@ private:
         return pickers == pickerKinds.size() ? QString() : QStringLiteral("pickers missing");
     }
 
-    static std::string chosen(const QComboBox* combo) {
-        return combo->currentData(ObjectRole::Name).toString().toUtf8().toStdString();
+    std::string chosen(const char* picker) const {
+        return f.find<QComboBox>(picker)->currentData(ObjectRole::Name).toString().toStdString();
     }
 
     // A result on a compute page is the true answer for the objects it is shown for.
     QString checkResults() const {
         const auto measured = [this](const char* page, std::optional<double> value) {
-            const auto* label = child<QLabel>(page);
+            const auto* label = f.find<QLabel>(page);
             if (label->isHidden())
                 return QString();
             const QString number =
@@ -430,22 +419,20 @@ private:
                              .arg(page, label->text())
                              .arg(*value, 0, 'g', 6);
         };
-        QString broken =
-            measured("angleResult", angleBetween(store(), chosen(child<QComboBox>("angleObject1")),
-                                                 chosen(child<QComboBox>("angleObject2"))));
+        QString broken = measured(
+            "angleResult", angleBetween(store(), chosen("angleObject1"), chosen("angleObject2")));
         if (broken.isEmpty())
-            broken = measured("distanceResult",
-                              distanceBetween(store(), chosen(child<QComboBox>("distanceObject1")),
-                                              chosen(child<QComboBox>("distanceObject2"))));
+            broken = measured("distanceResult", distanceBetween(store(), chosen("distanceObject1"),
+                                                                chosen("distanceObject2")));
         if (!broken.isEmpty())
             return broken;
         // An intersection offered for adding names its two operands as its last parents.
-        const auto* result = child<ObjectItem>("intersectResult");
+        const auto* result = f.find<ObjectItem>("intersectResult");
         if (result->isHidden())
             return QString();
-        std::string first = chosen(child<QComboBox>("intersectObject1"));
-        std::string second = chosen(child<QComboBox>("intersectObject2"));
-        const bool offered = child<QLineEdit>("intersectName")->isVisible();
+        std::string first = chosen("intersectObject1");
+        std::string second = chosen("intersectObject2");
+        const bool offered = f.find<QLineEdit>("intersectName")->isVisible();
         if (offered) {
             const QList<InfoLine>& lines = result->infoLines();
             if (lines.size() < 2)
@@ -466,8 +453,8 @@ private:
 
     // A session that was saved or loaded and not changed since is what the file holds.
     QString checkSavedSession() const {
-        const QString path = window->session()->fileName();
-        if (window->session()->isModified() || path.isEmpty() || saved(store()) == readBytes(path))
+        const QString path = f.session().fileName();
+        if (f.session().isModified() || path.isEmpty() || saved(store()) == readBytes(path))
             return QString();
         return path + QStringLiteral(" holds another session");
     }
