@@ -1,6 +1,7 @@
 // The reason a save or load failed, as the window tells it: the file and the reason in the
 // user's language, below the box's own text.
 #include "session/sessiontesthelpers.h"
+#include "support/dialogscript.h"
 #include "windowfixture.h"
 
 #include "gui/pages/listpage.h"
@@ -8,10 +9,7 @@
 #include "gui/fileproblemtext.h"
 #include "session/sessionlock.h"
 
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 class TestFileProblems : public QObject {
     Q_OBJECT
@@ -37,9 +35,8 @@ private slots:
     }
 
     // The box keeps its title and text and adds the file and the reason; the file stays as
-    // it was. The save dialog is answered with the file, each box noted and closed. In
-    // English every reason is what stereon-cli says; in Czech and Slovak every reason is
-    // translated, with the line and the name in their places.
+    // it was. In English every reason is what stereon-cli says; in Czech and Slovak every
+    // reason is translated, with the line and the name in their places.
     void boxes() {
         QFETCH(QString, lang);
         QFETCH(QString, file);
@@ -53,26 +50,16 @@ private slots:
         SessionLock other;
         if (file == "locked.zdr")
             QVERIFY(other.acquire(QFile::encodeName(path).toStdString()));
-        QStringList shown;
-        QTimer answers;
-        connect(&answers, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-                // QFileDialog's own accept() would ask before replacing a file.
-                files->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-                files->QDialog::accept();
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                shown << box->windowTitle() + ": " + box->text() + " | " + box->informativeText();
-                box->close();
-            }
-        });
-        answers.start(10);
+        const bool load = file == "orphan.zdr";
+        DialogScript script;
+        // A save is to the existing file, which the file dialog asks to replace.
+        (load ? script : script.choose(path).press(QMessageBox::Yes)).press(QMessageBox::Ok);
         auto* list = f.find<ListPage>("listPage");
-        if (file == "orphan.zdr")
+        if (load)
             list->loadFile(path);
         else
             QVERIFY(!list->saveFile());
-        QCOMPARE(shown, QStringList{seen.arg(path)});
+        QCOMPARE(script.seen().last() + " | " + script.details().last(), seen.arg(path));
         QCOMPARE(readBytes(path), old);
         const QString name = QString::fromUtf8("\"B\xc4\x8d\"");
         for (int p = int(FileProblem::System); p <= int(FileProblem::NotFinite); ++p) {

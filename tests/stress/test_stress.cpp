@@ -2,26 +2,16 @@
 #include "geometry/measure.h"
 #include "gui/windowfixture.h"
 #include "session/sessiontesthelpers.h"
+#include "support/dialogscript.h"
 #include "view3d/glwidget.h"
 #include "widgets/objectitem.h"
 #include "widgets/objectlist.h"
 #include "widgets/objectroles.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QFileDialog>
 #include <QGraphicsView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
 
 namespace {
 
@@ -60,34 +50,18 @@ const char* const kindWords[] = {"Point", "Vector", "Line", "Surface"};
 // Answers every modal dialog at random: a message box with one of its buttons, a file dialog
 // with one of a few paths or a cancel. Session dialogs get session paths, others
 // (screenshots) paths of their own, so a screenshot never overwrites a session.
-class RandomAnswerer : public QObject {
+class RandomAnswerer : public ModalAnswerer {
 public:
-    explicit RandomAnswerer(const QTemporaryDir& dir) {
+    explicit RandomAnswerer(const QTemporaryDir& dir) : ModalAnswerer(5) {
         for (const char* name : {"a.zdr", "b.zdr", "missing/c.zdr", "settings.cfg"})
             sessionPaths << dir.filePath(QLatin1String(name));
         for (const char* name : {"shot.png", "shot.jpg", "shot"})
             otherPaths << dir.filePath(QLatin1String(name));
-        connect(&timer, &QTimer::timeout, this, &RandomAnswerer::poll);
-        timer.start(5);
     }
     int answered = 0;
 
 private:
-    void poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || answering)
-            return;
-        // An answer may open a dialog of its own (a file dialog warns about a missing file);
-        // the timer does not fire again while its slot runs, so answer from the event loop.
-        answering = true;
-        QTimer::singleShot(0, this, [this, modal = QPointer<QWidget>(modal)] {
-            answering = false;
-            if (modal && modal == QApplication::activeModalWidget())
-                answer(modal);
-        });
-    }
-
-    void answer(QWidget* modal) {
+    void answer(QWidget* modal) override {
         ++answered;
         const auto* box = qobject_cast<QMessageBox*>(modal);
         if (box && !box->buttons().isEmpty())
@@ -106,10 +80,8 @@ private:
         static_cast<QDialog*>(files)->accept(); // QFileDialog's own accept() checks the name
     }
 
-    QTimer timer;
     QRandomGenerator random{seed + 1};
     QStringList sessionPaths, otherPaths;
-    bool answering = false;
 };
 
 } // namespace

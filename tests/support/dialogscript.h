@@ -4,21 +4,49 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
 #include <functional>
 
-// Answers the modal dialogs that the code under test opens, one planned step after the
-// other, and notes each as "title" or "title: text". A dialog that no step expects is noted
-// as "unexpected title" and closed, so a test never hangs on it. The dialogs must be the
-// toolkit's own (Qt::AA_DontUseNativeDialogs). Keep one script alive at a time.
-class DialogScript {
+// Answers the modal dialogs that the code under test opens, from the event loop: an answer may
+// open a dialog of its own (a file dialog asks before replacing a file), and a timer does not
+// fire again while its slot runs. The dialogs must be the toolkit's own
+// (Qt::AA_DontUseNativeDialogs).
+class ModalAnswerer : public QObject {
 public:
-    DialogScript() {
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this] { poll(); });
-        timer.start(10);
+    explicit ModalAnswerer(int interval = 10) {
+        connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+        timer.start(interval);
     }
+
+protected:
+    virtual void answer(QWidget* modal) = 0;
+
+private:
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || answering)
+            return;
+        answering = true;
+        QTimer::singleShot(0, this, [this, modal = QPointer<QWidget>(modal)] {
+            answering = false;
+            if (modal && modal == QApplication::activeModalWidget())
+                answer(modal);
+        });
+    }
+
+    QTimer timer;
+    bool answering = false;
+};
+
+// Answers dialogs one planned step after the other, and notes each as "title" or "title:
+// text", and a box's informative text apart from that. A dialog that no step expects is noted
+// as "unexpected title" and closed, so a test never hangs on it. Keep one script alive at a
+// time.
+class DialogScript : public ModalAnswerer {
+public:
     // A message box answered with one of its buttons.
     DialogScript& press(QMessageBox::StandardButton button) {
         return step<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
@@ -35,6 +63,7 @@ public:
         });
     }
     const QStringList& seen() const { return seenDialogs; }
+    const QStringList& details() const { return informativeTexts; }
 
 private:
     template <class Dialog, class Answer> DialogScript& step(Answer answer) {
@@ -46,20 +75,21 @@ private:
         });
         return *this;
     }
-    void poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
+    void answer(QWidget* modal) override {
         QString note = modal->windowTitle();
-        if (auto* box = qobject_cast<QMessageBox*>(modal))
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             note += QStringLiteral(": ") + box->text();
-        const bool answered = !steps.isEmpty() && steps.takeFirst()(modal);
-        seenDialogs << (answered ? note : QStringLiteral("unexpected ") + note);
-        if (!answered)
+            informativeTexts << box->informativeText();
+        }
+        // Noted first: the answer may open the next dialog.
+        const int at = int(seenDialogs.size());
+        seenDialogs << note;
+        if (steps.isEmpty() || !steps.takeFirst()(modal)) {
+            seenDialogs[at] = QStringLiteral("unexpected ") + note;
             modal->close();
+        }
     }
 
-    QTimer timer;
     QList<std::function<bool(QWidget*)>> steps;
-    QStringList seenDialogs;
+    QStringList seenDialogs, informativeTexts;
 };
