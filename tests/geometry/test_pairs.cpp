@@ -71,28 +71,6 @@ void compareMeasure(std::optional<double> value, double expected) {
 class TestPairs : public QObject {
     Q_OBJECT
 private slots:
-    // Nearly parallel vectors must give 0 and 180, not NaN nor a stray fraction of a degree; a
-    // zero vector has no angle.
-    void vectorAngles_data() {
-        QTest::addColumn<Coords>("a");
-        QTest::addColumn<Coords>("b");
-        QTest::addColumn<double>("angle");
-        QTest::newRow("parallel") << Coords{1, 1, 3} << Coords{2, 2, 6} << 0.0;
-        QTest::newRow("parallel, small") << Coords{0.1, 0.1, 0.7} << Coords{0.2, 0.2, 1.4} << 0.0;
-        QTest::newRow("opposite") << Coords{1, 1, 3} << Coords{-3, -3, -9} << 180.0;
-        QTest::newRow("zero") << Coords{1, 1, 3} << Coords{0, 0, 0} << none;
-    }
-
-    void vectorAngles() {
-        QFETCH(Coords, a);
-        QFETCH(Coords, b);
-        QFETCH(double, angle);
-        const auto value = vectorAngle(Vector(a[0], a[1], a[2]), Vector(b[0], b[1], b[2]));
-        QCOMPARE(value.has_value(), angle != none);
-        if (value)
-            COMPARE_CLOSE(*value, angle);
-    }
-
     // Operands as for fileAll, "-" for an unknown name. outcome: as outcomeOf gives it, the
     // same in either name order; expected: the point (empty: only checked to lie on both).
     void pairs_data() {
@@ -150,6 +128,11 @@ private slots:
         const double near60 = 60.00005 / degrees;
         row("unknown name", "P 1 2 3", "-", "error", none, none);
         row("point and vector", "P 1 2 3", "V 1 0 0", "error", none, none);
+        // Nearly parallel vectors give 0 and 180, not NaN nor a stray fraction of a degree.
+        row("parallel vectors", "V 1 1 3", "V 2 2 6", "error", 0, none);
+        row("parallel short vectors", "V 0.1 0.1 0.7", "V 0.2 0.2 1.4", "error", 0, none);
+        row("opposite vectors", "V 1 1 3", "V -3 -3 -9", "error", 180, none);
+        row("zero vector", "V 1 1 3", "V 0 0 0", "error", none, none);
         row("vectors within the tolerance of 60", "V 1 0 0",
             QString::asprintf("V %.17g %.17g 0", std::cos(near60), std::sin(near60)), "error", 60,
             none);

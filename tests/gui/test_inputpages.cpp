@@ -108,7 +108,6 @@ private slots:
         // The rules keep the button disabled and say why; Return reaches the command anyway.
         row("unfinished number", 3, 0, {}, "N", {"1", "1", "-"}, "");
         row("dollar", 3, 0, {}, "a$b", ones, bad);
-        row("line break", 3, 0, {}, "a\nb", ones, bad);
         row("taken name", 3, 0, {}, "p", ones, "Wrong object name.\nObject \"p\" already exists.");
         row("vector, same points", 4, 1, {"A", "A"}, "N", {}, "Choose 2 different points.");
         row("line, same points", 5, 0, {"A", "A"}, "N", {}, "Choose 2 different points.");

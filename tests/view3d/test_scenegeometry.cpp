@@ -127,10 +127,7 @@ private slots:
     // 12 along u and v as given, not squared up, its normal folded into the positive octant
     // so that every plane faces the light the same way.
     void linesAndPatches() {
-        const Vec3 o{0, 0, 0};
-        const Vec3 x{1, 0, 0};
-        const Vec3 y{0, 1, 0};
-        const Vec3 z{0, 0, 1};
+        const Vec3 o{0, 0, 0}, x{1, 0, 0}, y{0, 1, 0}, z{0, 0, 1};
         QVERIFY(!scene::arrowGeometry({1, 1, 1}, o) && !scene::arrowGeometry({kNaN, 0, 0}, x));
         QVERIFY(!scene::lineSegment(o, o) && !scene::lineSegment({0, -kInf, 0}, x));
         QVERIFY(!scene::lineSegment(o, {1e307, 0, 0}));
@@ -164,8 +161,7 @@ private slots:
         }
         // The triangles reach both poles, and each turns counter-clockwise seen from outside,
         // as culling expects.
-        double lowest = 1.0;
-        double highest = -1.0;
+        double lowest = 1.0, highest = -1.0;
         for (size_t t = 0; t < mesh.triangles.size(); t += 3) {
             for (size_t k = 0; k < 3; ++k) {
                 QVERIFY(mesh.triangles[t + k] < mesh.vertices.size());
