@@ -9,8 +9,6 @@
 #include "gui/fileproblemtext.h"
 #include "session/sessionlock.h"
 
-#include <QTest>
-
 class TestFileProblems : public QObject {
     Q_OBJECT
 private slots:

@@ -2,17 +2,8 @@
 // and choosing, then the commands through Return or the buttons.
 #include "windowfixture.h"
 
-#include "widgets/checkgroup.h"
-#include "widgets/objectitem.h"
-#include "widgets/objectlist.h"
-#include "widgets/objectroles.h"
-
-#include <QLabel>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTextDocument>
-#include <QToolButton>
 
 class TestInputPages : public QObject {
     Q_OBJECT

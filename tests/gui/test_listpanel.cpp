@@ -3,18 +3,10 @@
 // stay true for the objects they are shown for.
 #include "windowfixture.h"
 
-#include "widgets/checkgroup.h"
 #include "widgets/objectdelegate.h"
-#include "widgets/objectitem.h"
-#include "widgets/objectlist.h"
-#include "widgets/objectroles.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
 #include <QTextDocumentFragment>
-#include <QToolButton>
 
 class TestListPanel : public QObject {
     Q_OBJECT
@@ -29,11 +21,7 @@ class TestListPanel : public QObject {
     ObjectList* list() const { return find<ObjectList>("objectList"); }
     QModelIndex row(const QString& name) const {
         const QAbstractItemModel* model = list()->model();
-        for (int i = 0; i < model->rowCount(); ++i) {
-            if (model->index(i, 0).data(ObjectRole::Name).toString() == name)
-                return model->index(i, 0);
-        }
-        return {};
+        return model->index(rows(model, ObjectRole::Name).indexOf(name), 0);
     }
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         f->window->activateWindow();

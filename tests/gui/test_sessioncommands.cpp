@@ -5,12 +5,8 @@
 #include "windowfixture.h"
 
 #include "view3d/glwidget.h"
-#include "widgets/objectlist.h"
-
-#include <QToolButton>
 
 #include <QCheckBox>
-#include <QTest>
 
 namespace {
 

@@ -5,12 +5,8 @@
 #include "gui/objectlistmodel.h"
 #include "gui/pickermodel.h"
 #include "widgets/infoline.h"
-#include "widgets/objectroles.h"
 
-#include <QComboBox>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 class TestSessionModel : public QObject {
     Q_OBJECT

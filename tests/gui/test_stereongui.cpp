@@ -2,13 +2,6 @@
 #include "windowfixture.h"
 
 #include "view3d/glwidget.h"
-#include "widgets/checkgroup.h"
-#include "widgets/objectlist.h"
-#include "widgets/objectroles.h"
-
-#include <QLabel>
-#include <QTest>
-#include <QToolButton>
 
 class TestStereonGUI : public QObject {
     Q_OBJECT

@@ -3,11 +3,18 @@
 #include "gui/sessionmodel.h"
 #include "gui/stereongui.h"
 #include "support/objectscript.h"
+#include "widgets/checkgroup.h"
+#include "widgets/objectitem.h"
+#include "widgets/objectlist.h"
+#include "widgets/objectroles.h"
 
+// What the window tests use besides.
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>

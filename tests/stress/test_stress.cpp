@@ -4,13 +4,9 @@
 #include "session/sessiontesthelpers.h"
 #include "support/dialogscript.h"
 #include "view3d/glwidget.h"
-#include "widgets/objectitem.h"
-#include "widgets/objectlist.h"
-#include "widgets/objectroles.h"
 
 #include <QAbstractButton>
 #include <QGraphicsView>
-#include <QLabel>
 #include <QRandomGenerator>
 
 namespace {
