@@ -15,8 +15,6 @@
 #include <locale>
 #include <stdexcept>
 
-#include <unistd.h>
-
 // Snapping, simplification and arithmetic of coordinates, and how numbers are written.
 class TestNumeric : public QObject {
     Q_OBJECT
@@ -107,28 +105,11 @@ private slots:
                      qPrintable(QString("component %1 is %2").arg(i).arg(got[i], 0, 'g', 17)));
     }
 
+    // Division by zero gives the zero vector instead of infinities.
     void divisionByZero() {
-        // The message goes to standard output: capture it through a pipe.
-        int fds[2];
-        QCOMPARE(pipe(fds), 0);
-        fflush(stdout);
-        const int saved = dup(STDOUT_FILENO);
-        dup2(fds[1], STDOUT_FILENO);
-        const vector4D a = vector4D(1, 2, 3, 4) / 0.0;
-        const vector4D b = vector4D(1, 2, 3, 4) / -0.0;
-        const vector4D tiny = vector4D(1, 2, 3, 4) / 1e-300;
-        fflush(stdout);
-        dup2(saved, STDOUT_FILENO);
-        close(saved);
-        close(fds[1]);
-        char buffer[256] = {};
-        const ssize_t n = read(fds[0], buffer, sizeof buffer - 1);
-        close(fds[0]);
-        const QByteArray line = "vector4D delenie nulou. Vraciam novy vektor.\n";
-        QCOMPARE(QByteArray(buffer, int(n)), line + line);
-        COMPARE_VEC(a, 0.0, 0.0, 0.0);
-        COMPARE_EXACT(b.w(), 0.0);
-        QVERIFY(tiny.x() > 1e299);
+        COMPARE_VEC(vector4D(1, 2, 3, 4) / 0.0, 0.0, 0.0, 0.0);
+        COMPARE_EXACT((vector4D(1, 2, 3, 4) / -0.0).w(), 0.0);
+        QVERIFY((vector4D(1, 2, 3, 4) / 1e-300).x() > 1e299);
     }
 
     // form: line (point, direction), parametric (point, u, v), general (normal, d), number.

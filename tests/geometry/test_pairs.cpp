@@ -26,17 +26,11 @@ bool within(const SpaceObject* operand, const vector4D& x) {
 
 // error, empty, holds, fails, or the kind of the new object.
 QString outcomeOf(const IntersectionResult& r) {
-    switch (r.outcome) {
-    case IntersectionResult::Outcome::Error:
-        return "error";
-    case IntersectionResult::Outcome::Empty:
-        return "empty";
-    case IntersectionResult::Outcome::Relation:
-        return r.holds ? "holds" : "fails";
-    case IntersectionResult::Outcome::Object:
-        break;
-    }
-    return kindName(r.head.kind);
+    using O = IntersectionResult::Outcome;
+    return r.outcome == O::Error      ? "error"
+           : r.outcome == O::Empty    ? "empty"
+           : r.outcome == O::Relation ? (r.holds ? "holds" : "fails")
+                                      : kindName(r.head.kind);
 }
 
 // Points of a point, line or plane result.
