@@ -66,79 +66,71 @@ private slots:
 
     void cleanup() { f.reset(); }
 
+    // where: "page.option picker,picker..." (pages 3 to 9, options from 0); typed: what goes in
+    // along Return from the name; outcome: the new entry's title, "%1" standing for the name,
+    // or the alert of a refusal, empty when the alert line is hidden.
     void commands_data() {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("option");
-        QTest::addColumn<QStringList>("choices"); // for every picker of the option, in order
+        QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("typed"); // along Return from the name
-        // The new entry's title, "%1" standing for the name; or the alert of a refusal, empty
-        // when the alert line is hidden.
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("outcome");
-        auto row = [](const char* tag, int page, int option, const QStringList& choices,
-                      const QString& name, const QStringList& typed, const QString& outcome) {
-            QTest::newRow(tag) << page << option << choices << name << typed << outcome;
+        auto row = [](const char* tag, const QString& where, const QString& name, const char* typed,
+                      const QString& outcome) {
+            QTest::newRow(tag) << where << name << typed << outcome;
         };
-        const QStringList ones = {"1", "1", "1"};
         const QString bad =
             "Wrong object name. A name must not contain \"$\" or control characters.";
-        const QString line = "Failed to add line.\n";
-        const QString plane = "Failed to add surface.\n";
+        const QString line = "Failed to add line.\n", plane = "Failed to add surface.\n";
         // Names that markup, quotes, percent signs or other scripts could break in the link.
-        row("point", 3, 0, {}, "a<b>&'c%20", {"1.5", "-2", "3"}, "Point %1 [1.5; -2; 3]");
-        row("vector", 4, 0, {}, "x\"y", {"1", "2", "3"}, "Vector %1 (1; 2; 3)");
-        row("vector from points", 4, 1, {"B", "C"}, "N", {}, "Vector %1 (-2; 2; 0)");
-        row("line through points", 5, 0, {"A", "B"}, "N", {}, "Line %1");
-        row("line along vector", 5, 1, {"B", "u"}, "N", {}, "Line %1");
-        row("plane through points", 6, 0, {"A", "B", "C"}, "N", {}, "Surface %1: +1z  = 0");
-        row("plane from vectors", 6, 1, {"u", "w", "B"}, "N", {}, "Surface %1: -1y  = 0");
+        row("point", "3.0", "a<b>&'c%20", "1.5 -2 3", "Point %1 [1.5; -2; 3]");
+        row("vector", "4.0", "x\"y", "1 2 3", "Vector %1 (1; 2; 3)");
+        row("vector from points", "4.1 B,C", "N", "", "Vector %1 (-2; 2; 0)");
+        row("line through points", "5.0 A,B", "N", "", "Line %1");
+        row("line along vector", "5.1 B,u", "N", "", "Line %1");
+        row("plane through points", "6.0 A,B,C", "N", "", "Surface %1: +1z  = 0");
+        row("plane from vectors", "6.1 u,w,B", "N", "", "Surface %1: -1y  = 0");
         // With option 3, Return in the name goes on to D.
-        row("plane from equation", 6, 2, {"w"}, "Bod č€", {"-4"}, "Surface %1: 1x -4 = 0");
-        row("plane from normal", 6, 3, {"u", "C"}, "N", {}, "Surface %1: +1z  = 0");
-        row("intersection", 7, 0, {"Line x", "Line Point y"}, "Q", {}, "Point %1 [0; 0; 0]");
+        row("plane from equation", "6.2 w", "Bod č€", "-4", "Surface %1: 1x -4 = 0");
+        row("plane from normal", "6.3 u,C", "N", "", "Surface %1: +1z  = 0");
+        row("intersection", "7.0 Line x,Line Point y", "Q", "", "Point %1 [0; 0; 0]");
         // The rules keep the button disabled and say why; Return reaches the command anyway.
-        row("unfinished number", 3, 0, {}, "N", {"1", "1", "-"}, "");
-        row("dollar", 3, 0, {}, "a$b", ones, bad);
-        row("taken name", 3, 0, {}, "p", ones, "Wrong object name.\nObject \"p\" already exists.");
-        row("vector, same points", 4, 1, {"A", "A"}, "N", {}, "Choose 2 different points.");
-        row("line, same points", 5, 0, {"A", "A"}, "N", {}, "Choose 2 different points.");
-        row("plane, same points", 6, 0, {"A", "B", "A"}, "N", {}, "Choose 3 different points.");
-        row("plane, no name comes first", 6, 0, {"A", "B", "A"}, "", {}, "Enter the object name.");
-        row("plane, same vectors", 6, 1, {"u", "u", "A"}, "N", {}, "Choose 2 different vectors.");
-        row("plane, option 3 without D", 6, 2, {"u"}, "N", {}, "");
-        row("intersection, taken name", 7, 0, {"Line x", "Line Point y"}, "A", {},
+        row("unfinished number", "3.0", "N", "1 1 -", "");
+        row("dollar", "3.0", "a$b", "1 1 1", bad);
+        row("taken name", "3.0", "p", "1 1 1", "Wrong object name.\nObject \"p\" already exists.");
+        row("vector, same points", "4.1 A,A", "N", "", "Choose 2 different points.");
+        row("line, same points", "5.0 A,A", "N", "", "Choose 2 different points.");
+        row("plane, same points", "6.0 A,B,A", "N", "", "Choose 3 different points.");
+        row("plane, no name comes first", "6.0 A,B,A", "", "", "Enter the object name.");
+        row("plane, same vectors", "6.1 u,u,A", "N", "", "Choose 2 different vectors.");
+        row("plane, option 3 without D", "6.2 u", "N", "", "");
+        row("intersection, taken name", "7.0 Line x,Line Point y", "A", "",
             "Wrong object name. Object \"A\" already exists.");
-        for (int page : {7, 8, 9})
-            QTest::addRow("page %d, same objects", page)
-                << page << 0 << QStringList{"Line x", "Line x"} << "N" << QStringList()
-                << "Choose 2 different objects.";
+        for (const QString page : {"7", "8", "9"})
+            row(qPrintable("same objects, page " + page), page + ".0 Line x,Line x", "N", "",
+                "Choose 2 different objects.");
         // The command refuses what the rules let through, and says why on a line of its own;
         // also for values beyond the range of a double, which the pages cannot see coming.
-        row("line through one place", 5, 0, {"B", "B2"}, "N", {},
-            line + "The two points are the same.");
-        row("line along zero", 5, 1, {"A", "z"}, "N", {}, line + "The direction vector is zero.");
-        row("collinear points", 6, 0, {"A", "B", "D"}, "N", {},
-            plane + "The points lie on one line.");
-        row("parallel vectors", 6, 1, {"u", "u2", "A"}, "N", {},
-            plane + "The vectors are parallel.");
-        row("zero spanning vector", 6, 1, {"z", "u", "A"}, "N", {},
-            plane + "The direction vector is zero.");
-        row("zero normal", 6, 2, {"z"}, "N", {"1"}, plane + "The normal vector is zero.");
+        row("line through one place", "5.0 B,B2", "N", "", line + "The two points are the same.");
+        row("line along zero", "5.1 A,z", "N", "", line + "The direction vector is zero.");
+        row("collinear points", "6.0 A,B,D", "N", "", plane + "The points lie on one line.");
+        row("parallel vectors", "6.1 u,u2,A", "N", "", plane + "The vectors are parallel.");
+        row("zero spanning vector", "6.1 z,u,A", "N", "", plane + "The direction vector is zero.");
+        row("zero normal", "6.2 z", "N", "1", plane + "The normal vector is zero.");
         const QString tooLarge = "The numbers are too large.";
-        row("vector too large", 4, 1, {"K", "H"}, "N", {}, "Failed to add vector.\n" + tooLarge);
-        row("line too large", 5, 0, {"H", "K"}, "N", {}, line + tooLarge);
-        row("plane too large", 6, 3, {"big", "C"}, "N", {}, plane + tooLarge);
+        row("vector too large", "4.1 K,H", "N", "", "Failed to add vector.\n" + tooLarge);
+        row("line too large", "5.0 H,K", "N", "", line + tooLarge);
+        row("plane too large", "6.3 big,C", "N", "", plane + tooLarge);
     }
 
     // The command runs on Return where the Return chain reaches it, else from the button. The
     // sentence under the page links to the new object; a click on it opens the list there.
     void commands() {
-        QFETCH(int, page);
-        QFETCH(int, option);
-        QFETCH(QStringList, choices);
+        QFETCH(QString, where);
         QFETCH(QString, name);
-        QFETCH(QStringList, typed);
+        QFETCH(QString, typed);
         QFETCH(QString, outcome);
+        const int page = where.left(1).toInt(), option = where.mid(2, 1).toInt();
+        const QStringList choices = where.mid(4).split(',', Qt::SkipEmptyParts);
         StereonGUI& w = *f->window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -161,7 +153,7 @@ private slots:
         QPushButton* button = shown.button->isVisible() ? shown.button : addIntersect;
         if (page == 5 || !typed.isEmpty()) {
             QTest::keyClick(shown.name, Qt::Key_Return);
-            for (const QString& value : typed) {
+            for (const QString& value : typed.split(' ', Qt::SkipEmptyParts)) {
                 QTest::keyClicks(w.focusWidget(), value);
                 QTest::keyClick(w.focusWidget(), Qt::Key_Return);
             }
