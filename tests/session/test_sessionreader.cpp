@@ -1,7 +1,5 @@
 #include "sessiontesthelpers.h"
 
-#include "session/splitfields.h"
-
 #include <QTest>
 
 #include <cstdio>
@@ -48,34 +46,6 @@ class TestSessionReader : public QObject {
     Q_OBJECT
 
 private slots:
-    void split_data() {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QByteArray>("separator");
-        QTest::addColumn<QByteArrayList>("fields");
-        const auto row = [](const char* tag, const QByteArray& line, const QByteArrayList& fields,
-                            const char* separator = "$$") {
-            QTest::newRow(tag) << line << QByteArray(separator) << fields;
-        };
-        row("no final separator", "$$a$$b", {"a", "b"});
-        row("text before the first separator", "xyz$$a$$", {"a", ""});
-        row("no separator drops the first character", "abc", {"bc"});
-        row("empty line", "", {});
-        row("separator only", "$$", {""});
-        row("odd dollar stays in the next field", "$$A$$$x$$", {"A", "$x", ""});
-        row("other separator", "a,b,,c", {"b", "", "c"}, ",");
-        row("NUL bytes kept", QByteArray("$$a\0b$$", 7), {QByteArray("a\0b", 3), ""});
-    }
-
-    void split() {
-        QFETCH(QByteArray, line);
-        QFETCH(QByteArray, separator);
-        QFETCH(QByteArrayList, fields);
-        QByteArrayList got;
-        for (const std::string& f : splitFields(line.toStdString(), separator.toStdString()))
-            got << QByteArray::fromStdString(f);
-        QCOMPARE(got, fields);
-    }
-
     // What the read says ("" for success) and, when it succeeds, every object in the store
     // afterwards. A failed read leaves the store as it was. "@missing", "@folder" and "@loop"
     // stand for paths that name no readable file.
@@ -98,6 +68,9 @@ private slots:
         row("blank lines and Windows line breaks",
             "\n" + a.chopped(1) + "\r\n\n  \n\r\n" + w + "\n", "", {A, W});
         row("last line without line break", a + w.chopped(1), "", {A, W});
+        // Fields start after the first separator; a third dollar starts the next field.
+        row("text before the first separator", "xyz" + a, "", {A});
+        row("odd dollar", "$$0$$1$$A$$$1$$2$$3$$0$$\n", "line 1: a coordinate is not a number");
         row("text file", "Shopping list\neggs $$ milk\n", "not a session file");
         row("PNG renamed", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "not a session file");
         row("no final separator", a + "$$0$$1$$B$$1$$2$$3$$0\n" + w, broken2);
