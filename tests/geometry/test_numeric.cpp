@@ -15,7 +15,6 @@
 #include <locale>
 #include <stdexcept>
 
-// Snapping, simplification and arithmetic of coordinates, and how numbers are written.
 class TestNumeric : public QObject {
     Q_OBJECT
     QTemporaryDir locales;
@@ -23,8 +22,7 @@ class TestNumeric : public QObject {
     bool hasCzech = false;
 
 private slots:
-    // The window's process takes its locale from the environment; a Czech one writes a decimal
-    // comma. It is compiled into a temporary folder when the system has none installed.
+    // A Czech locale writes a decimal comma; compiled here when the system has none.
     void initTestCase() {
         if (!std::setlocale(LC_NUMERIC, "cs_CZ.UTF-8")) {
             QProcess::execute("localedef",

@@ -8,8 +8,7 @@
 class TestObjectStore : public QObject {
     Q_OBJECT
 private slots:
-    // Companions are copies of parts of visible objects: a copy must not bring a name or
-    // visibility along. A plane keeps its parents; assignment keeps the target's name.
+    // A copy brings no name or visibility along; a plane keeps its parents.
     void copiesTakeGeometryOnly() {
         ObjectStore store;
         auto* p = static_cast<Point*>(file(store, "A P 1 2 3"));
@@ -26,8 +25,7 @@ private slots:
         QVERIFY(c.name == "T" && !c.visible && c.d == 2.0);
     }
 
-    // A name is taken in all four maps at once; wrong kinds, kinds that are never stored and
-    // null are refused too.
+    // A name is taken in all four maps at once; wrong kinds and null are refused.
     void insertRefusesTakenNames() {
         const QString letters = "PVLS";
         for (int held = 0; held < 4; ++held) {
@@ -50,9 +48,8 @@ private slots:
         QVERIFY(store.objects(Kind::Root).empty());
     }
 
-    // A step gives the record at the cursor, then moves it, in byte order of names; past the
-    // end or back from the first entry it parks on the invalid record "e". An invalid kind
-    // gives that record and moves nothing.
+    // A step gives the record at the cursor, then moves it, in byte order; past either end it
+    // parks on the invalid record "e", which an invalid kind gives without moving.
     void cursor() {
         ObjectStore store;
         for (const char* n : {"A2", "AB", "A10", "A", "\xc5\xa0"})
@@ -98,8 +95,7 @@ private slots:
         QVERIFY(file(store, "A P 0 0 0"));
     }
 
-    // Equations first, then the parents; a point or vector parent at the coordinates of a
-    // plane's normal is listed as the normal vector, a line's vector parent is not.
+    // Equations, then parents; one at a plane's normal is listed as the normal vector.
     void records() {
         ObjectStore store;
         Point* a = add(store, "A", Point(0, 0, 1));

@@ -33,7 +33,6 @@ QString outcomeOf(const IntersectionResult& r) {
                                       : kindName(r.head.kind);
 }
 
-// Points of a point, line or plane result.
 std::vector<vector4D> samples(const SpaceObject* result) {
     if (result->type() == P)
         return {static_cast<const Point*>(result)->coordinates};
@@ -46,7 +45,7 @@ std::vector<vector4D> samples(const SpaceObject* result) {
     return {p, p + s->u.coordinates, p + s->v.coordinates};
 }
 
-// Integers must come out exactly.
+// Integers exactly.
 void compareMeasure(std::optional<double> value, double expected) {
     QCOMPARE(value.has_value(), expected != none);
     if (!value)
@@ -61,12 +60,11 @@ void compareMeasure(std::optional<double> value, double expected) {
 
 } // namespace
 
-// What two objects have in common: intersection or relation, angle and distance.
 class TestPairs : public QObject {
     Q_OBJECT
 private slots:
-    // Operands as for fileAll, "-" for an unknown name. outcome: as outcomeOf gives it, the
-    // same in either name order; expected: the point (empty: only checked to lie on both).
+    // Operands as for fileAll, "-" for an unknown name; outcome as outcomeOf gives it, in
+    // either order; expected: the point (empty: only checked to lie on both).
     void pairs_data() {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
@@ -184,8 +182,7 @@ private slots:
                 QVERIFY(within(store.find("A"), x) && within(store.find("B"), x));
     }
 
-    // Results and intermediate values beyond the range of a double: the queries named in
-    // "refusing" give no result and say so; the others still answer.
+    // Beyond the range of a double, the queries in "refusing" say so; the others answer.
     void tooLarge_data() {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");

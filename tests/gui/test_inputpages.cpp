@@ -1,5 +1,4 @@
-// The input and compute pages as a user works them: alerts and button states while typing
-// and choosing, then the commands through Return or the buttons.
+// The input and compute pages as a user works them.
 #include "windowfixture.h"
 
 #include <QRegularExpression>
@@ -45,11 +44,6 @@ class TestInputPages : public QObject {
     }
 
 private slots:
-    // Points A (origin), B and B2 (2,0,0), C (0,2,0), D (4,0,0), E (2,2,2), F (400,0,0),
-    // G (0,0,5), H and K at the ends of the double range; vectors u (0,0,1), u2 (0,0,3),
-    // w (1,0,0), z (zero), one (1,1,1), big (all 1e308); lines p (A along u), x (x axis),
-    // "Point y" (y axis), r (G to E), far (A along big); planes s and s2 (z = 0), t (z = 5),
-    // v (x = 0), diag (x + y + z = 0).
     void init() {
         f = std::make_unique<WindowFixture>();
         QVERIFY(f->build("P A 0 0 0;P B 2 0 0;P B2 2 0 0;P C 0 2 0;P D 4 0 0;P E 2 2 2;"
@@ -60,15 +54,14 @@ private slots:
         // Only the first word of a picker's entry is the kind, whatever the name holds.
         QVERIFY(f->session().add(
             "Point y", [](ObjectStore& store) { return createLine(store, "A", "C", "Point y"); }));
-        // Saved, so that whatever a command changes shows as a change.
+        // Saved, so that a change shows.
         QVERIFY(f->session().save(f->path("start.zdr")).ok());
     }
 
     void cleanup() { f.reset(); }
 
-    // where: "page.option picker,picker..." (pages 3 to 9, options from 0); typed: what goes in
-    // along Return from the name; outcome: the new entry's title, "%1" standing for the name,
-    // or the alert of a refusal, empty when the alert line is hidden.
+    // where: "page.option picker,..."; typed: along Return from the name; outcome: the new
+    // entry's title ("%1": the name) or the alert shown.
     void commands_data() {
         QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("name");
@@ -108,8 +101,7 @@ private slots:
         for (const QString page : {"7", "8", "9"})
             row(qPrintable("same objects, page " + page), page + ".0 Line x,Line x", "N", "",
                 "Choose 2 different objects.");
-        // The command refuses what the rules let through, and says why on a line of its own;
-        // also for values beyond the range of a double, which the pages cannot see coming.
+        // The command refuses what the rules let through, and says why.
         row("line through one place", "5.0 B,B2", "N", "", line + "The two points are the same.");
         row("line along zero", "5.1 A,z", "N", "", line + "The direction vector is zero.");
         row("collinear points", "6.0 A,B,D", "N", "", plane + "The points lie on one line.");
@@ -122,8 +114,8 @@ private slots:
         row("plane too large", "6.3 big,C", "N", "", plane + tooLarge);
     }
 
-    // The command runs on Return where the Return chain reaches it, else from the button. The
-    // sentence under the page links to the new object; a click on it opens the list there.
+    // Return where the Return chain reaches the command, else the button. The sentence under
+    // the page links to the new object.
     void commands() {
         QFETCH(QString, where);
         QFETCH(QString, name);
@@ -174,8 +166,7 @@ private slots:
         QTextDocument sentence;
         sentence.setHtml(shown.alert->text());
         QCOMPARE(sentence.toPlainText(), outcome.section(' ', 0, 0) + ' ' + name + " was added.");
-        // Typed fields are emptied and a fresh name waits; the intersection page is back at its
-        // operands.
+        // Typed fields are emptied and a fresh name waits.
         const QRegularExpression fresh(
             page == 7 ? QStringLiteral("^$")
                       : QStringLiteral("^%1[0-9]{1,3}$").arg("PVLS"[page - 3]));
@@ -193,8 +184,7 @@ private slots:
         QCOMPARE(list->currentIndex().data(ObjectRole::Name).toString(), name);
     }
 
-    // Proposed names are free; with the numbers up to 999 taken they go on from 1000. A name
-    // the user typed is kept, and the page hears at once when it is taken elsewhere.
+    // Proposed names are free, past 999 too; a typed name is kept, and checked as others come.
     void names() {
         QVERIFY(f->session().add("V", [](ObjectStore& store) {
             for (int n = 0; n < 1002; ++n)
@@ -235,7 +225,7 @@ private slots:
         row(7, "Surface s", "Point B", "Point B lays on surface s");
         row(7, "Point E", "Surface s", "Point E DOES NOT lay on surface s");
         row(7, "Point A", "Point B", "Points A and B ARE NOT equal");
-        // A new object, offered under a free name that the title shows too.
+        // A new object, offered under a free name.
         row(7, "Surface s", "Line r", R"(Point (P\d+) \[3\.33333; 3\.33333; 0\])");
         row(7, "Surface s", "Surface v", R"(Line (L\d+))");
         row(7, "Surface s", "Surface s2", R"(Surface (S\d+))");
@@ -246,7 +236,6 @@ private slots:
         row(9, "Line x", "Line r", "Result = 2.7735");
         // 400 also stands for "no result" inside.
         row(9, "Point F", "Point A", "Result = 400");
-        // The result would be computed from infinities: the page says why there is none.
         row(7, "Line far", "Surface diag", "Error 0xc58d3", "The numbers are too large.");
         row(9, "Point H", "Point K", "Error 0xc58d3", "The numbers are too large.");
     }

@@ -1,5 +1,4 @@
-// Saving, loading and closing through the real dialogs, answered by DialogScript, and the
-// session opened at start-up.
+// Saving, loading and closing through the real dialogs, and the session opened at start-up.
 #include "session/sessiontesthelpers.h"
 #include "support/dialogscript.h"
 #include "windowfixture.h"
@@ -24,8 +23,7 @@ const QString loadError = "Load Error: Failed to load the file";
 
 enum Command { Load, DropBroken, Exit };
 
-// The application's arguments. QCoreApplication reads them from these on each call, so a
-// test can change them while the application lives.
+// QCoreApplication reads its arguments from these on each call, so a test can change them.
 int argumentCount = 1;
 char* argumentValues[8];
 
@@ -50,8 +48,7 @@ private slots:
             << int(DropBroken) << int(QMessageBox::Discard) << false;
     }
 
-    // "Save" in the prompt goes on only once the session is saved. Hidden objects belong to
-    // the session too: the prompt comes with every object hidden.
+    // "Save" goes on only once saved. The objects are hidden: they belong to the session too.
     void prompt() {
         QFETCH(int, command);
         QFETCH(int, answer);
@@ -130,8 +127,8 @@ private slots:
             {loadError});
     }
 
-    // A session named on the command line is opened instead of the last one, but only when
-    // it really loads. The check box shows the flag and writes its change at once.
+    // A session named on the command line replaces the last one if it loads. The check box
+    // shows the flag and writes its change at once.
     void startup() {
         QFETCH(QByteArray, flag);
         QFETCH(QString, last);

@@ -29,8 +29,7 @@ private slots:
         row("full disk", "program", "config", "program", 3);
     }
 
-    // On the first start the file is made with the system's language and the flag on. A
-    // write that fails halfway leaves no file, whole or not, and nothing beside it.
+    // First made with the system's language and the flag on; a failed write leaves nothing.
     void place() {
         QFETCH(QString, folder);
         QFETCH(QString, fallback);
@@ -94,10 +93,8 @@ private slots:
             QTest::newRow("install bindir") << STEREON_INSTALL_BINDIR;
     }
 
-    // An installed program keeps its settings per user, not in its bin folder (a program
-    // beside its own settings is the e2e test's). A copy of this one is shown at bin in a
-    // mount namespace of its own, so the real folder is left alone, and says where its
-    // settings go (see main).
+    // An installed program keeps its settings per user: a copy of this one, mounted at bin in
+    // a namespace of its own, says where its settings go (see main).
     void installedProgram() {
         QFETCH(QString, bin);
         QTemporaryDir dir;

@@ -11,17 +11,15 @@
 
 namespace {
 
-// One seed and a fixed number of actions (STEREON_STRESS_ACTIONS sets another). Every number
-// is drawn from the seed; only the display's timing (a combo's list that opens or not) can
-// steer a run elsewhere.
+// Every number is drawn from the seed; only the display's timing (a combo's list that opens
+// or not) can steer a run elsewhere. STEREON_STRESS_ACTIONS sets another count.
 constexpr quint32 seed = 20240611;
 int actionCount() {
     const int count = qEnvironmentVariableIntValue("STEREON_STRESS_ACTIONS");
     return count > 0 ? count : 3000;
 }
 
-// Texts a user might type into any field, split at "|": numbers in every form, junk, names
-// that exist or cannot be saved, and text the rich-text labels must not interpret.
+// Numbers in every form, junk, names that exist or cannot be saved, markup.
 const QStringList typedTexts =
     QString::fromUtf8("|0|1|-2.5|3.25|1e3|-1e-9|1e308|12..3|1,5|-|+|.|nan|inf|abc|P1|A|  |x$$y|"
                       "end$|<b>b</b>|a'b\"c|&amp;|99999999999999999999|0.00001|\xc5\xbe\xc3\xa1k|"
@@ -43,9 +41,8 @@ const QHash<QString, int> pickerKinds = {{"vectorPoint1", 1},       {"vectorPoin
                                          {"distanceObject2", 13}};
 const char* const kindWords[] = {"Point", "Vector", "Line", "Surface"};
 
-// Answers every modal dialog at random: a message box with one of its buttons, a file dialog
-// with one of a few paths or a cancel. Session dialogs get session paths, others
-// (screenshots) paths of their own, so a screenshot never overwrites a session.
+// Answers every dialog at random. Screenshots get paths of their own, so that they never
+// overwrite a session.
 class RandomAnswerer : public ModalAnswerer {
 public:
     explicit RandomAnswerer(const QTemporaryDir& dir) : ModalAnswerer(5) {
@@ -82,8 +79,8 @@ private:
 
 } // namespace
 
-// Thousands of random user actions on the real window (the toolkit's own dialogs, answered
-// at random), with what must always hold checked after each one.
+// Thousands of random user actions on the real window, with what must always hold checked
+// after each one.
 class StressTest : public QObject {
     Q_OBJECT
     WindowFixture f;
@@ -170,8 +167,7 @@ private:
         return what;
     }
 
-    // A key on the combo, or in its list opened with the mouse, then taking or leaving the
-    // choice. Every number is drawn up front, so the run does not depend on the display.
+    // Every number is drawn up front, so that the run does not depend on the display.
     QString useCombo() {
         QComboBox* combo = pick<QComboBox>();
         if (!combo)
@@ -224,8 +220,7 @@ private:
         return QStringLiteral("type \"%1\"%2").arg(text.left(20), enter ? " + Return" : "");
     }
 
-    // Small whole numbers in every number field of the page, then one of its commands: most
-    // such input is valid, and equal or parallel operands come up often.
+    // Small whole numbers everywhere: valid input, with equal or parallel operands often.
     QString fillPage() {
         for (QLineEdit* field : usable<QLineEdit>()) {
             if (field->objectName().endsWith(QLatin1String("Name")))
@@ -237,8 +232,6 @@ private:
         return click(pick<QPushButton>(), QStringLiteral("fill and"));
     }
 
-    // A wheel turn, a drag, a click or one of the 3D view's keys (F12 asks for a screenshot,
-    // Escape leaves full screen) on a grid or the 3D view.
     QString pointerOnView(bool grid) {
         QWidget* target = nullptr;
         if (grid) {
@@ -303,8 +296,7 @@ private:
         return QStringLiteral("language %1").arg(index);
     }
 
-    // Every visible object has exactly one list row, kind by kind in name order, a hidden one
-    // none; Save works when there is something to save.
+    // One list row per visible object, kind by kind in name order; Save when there are any.
     QString checkEntries() const {
         const QStringList listed =
             rows(f.find<ObjectList>("objectList")->model(), ObjectRole::Name);

@@ -15,7 +15,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-// The object list panel and its entries.
 class TestObjectList : public QObject {
     Q_OBJECT
 private slots:
@@ -37,8 +36,7 @@ private slots:
         QTest::newRow("a path as text only") << QStringList() << QString();
     }
 
-    // Only a drag that brings a session file is taken; drops reach only the widget that the
-    // drag entered, as with a real drag.
+    // Only a drag that brings a session file is taken.
     void drop() {
         QFETCH(QStringList, urls);
         QFETCH(QString, expected);
@@ -64,8 +62,7 @@ private slots:
         QCOMPARE(spy.value(0).value(0).toString(), expected);
     }
 
-    // An entry is painted in its kind's colour, through the style; "no result" (any code but
-    // the four kinds and 4, a relation that holds) in crimson with a yellow title.
+    // An entry is painted in its kind's colour; "no result" in crimson with a yellow title.
     void entryColours() {
         const std::pair<int, const char*> kinds[] = {
             {0, "peru"}, {4, "wheat"}, {-1, "crimson"}, {5, "crimson"}};
@@ -79,8 +76,7 @@ private slots:
         }
     }
 
-    // Too narrow, the title is elided with the whole text as tool tip; a new title is elided
-    // to the current width at once.
+    // Too narrow, the title is elided with the whole text as tool tip, a new one at once.
     void entryElidesTitle() {
         const QString text = QStringLiteral("Surface S1: 1x +2y -3z +4 = 0 and a good deal more");
         QWidget holder;
@@ -102,9 +98,8 @@ private slots:
         QVERIFY(label->text() == QStringLiteral("L") && label->toolTip().isEmpty());
     }
 
-    // The information folds out and in on the button; a line added while it is out shows at
-    // once. A check box reports both names; the list may then reuse the entry for another
-    // object at once, while the box that sent the signal is still busy.
+    // The information folds out and in; a check box reports both names, and the entry may be
+    // reused at once while the box that sent the signal is still busy.
     void entryFoldsOutAndIsReused() {
         ObjectItem item(QStringLiteral("p"), QStringLiteral("Line p"), 2);
         item.setInfoVisible(true); // nothing to show: no button, no effect
@@ -148,8 +143,7 @@ private slots:
         QVERIFY(!check && item.findChildren<CheckItem*>().isEmpty());
     }
 
-    // The list paints a card per row in its kind's colour; a row unfolds to its lines and
-    // folds back (the window's list test clicks the lines).
+    // A card per row in its kind's colour; a row unfolds and folds back.
     void cards() {
         QStandardItemModel model;
         for (int kind : {0, 2, 3}) {
