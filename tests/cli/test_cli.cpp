@@ -41,7 +41,6 @@ const QByteArray orphanSession = "$$0$$1$$A$$1$$2$$3$$0$$\n$$2$$1$$L$$2$$A-$$w-$
 
 } // namespace
 
-// Runs the real executable on a session it built itself with every form of "add".
 class TestCli : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
@@ -75,8 +74,7 @@ private slots:
                 QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup));
         QVERIFY(QFile::copy(file, locked) && held.acquire(locked.toStdString()));
         QVERIFY(QFile::link("loop.zdr", loop) && writeBytes(orphan, orphanSession));
-        // Names with control characters, a line separator and a C1 control, and a hidden
-        // plane of 20000 parents that is itself a parent 20000 times over.
+        // Control characters in names, and a plane of 20000 parents, 20000 times a parent.
         QVERIFY(writeBytes(
             names, "$$0$$1$$e\x1b[31m$$1$$2$$3$$0$$\n$$0$$1$$b\x07\r$$0$$0$$0$$0$$\n"
                    "$$0$$1$$l\xe2\x80\xa8s$$0$$1$$0$$0$$\n$$1$$1$$v\xc2\x85$$0$$0$$1$$0$$\n"
@@ -86,8 +84,8 @@ private slots:
                        QByteArray("$$Base-").repeated(20000) + "$$\n"));
     }
 
-    // Args and the expected text name the test's files as %F (the built session), %W (a path
-    // no test may create), %N (names), %L (locked), %R (read-only), %O (orphan) and %P (loop).
+    // %F: the built session, %W: a path no test may create, %N: names, %L: locked, %R:
+    // read-only, %O: orphan, %P: loop.
     QString expand(QString text) const {
         const QString paths[] = {file, fresh, names, locked, readOnly, orphan, loop};
         for (int i = 0; i < 7; ++i)
@@ -100,7 +98,7 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("expected");
         // Each "|"-separated line must start a line of the output ("!": must not); in JSON,
-        // appear in it. A failure's message must hold the expected text.
+        // appear in it.
         const auto row = [](const char* name, const char* args, const QString& lines) {
             QTest::newRow(name) << args << 0 << lines;
         };
@@ -109,8 +107,7 @@ private slots:
         };
         row("help", "--help", "  add FILE plane NAME --normal V --d D");
         row("version", "--version", "stereon-cli |!Usage");
-        // A reloaded plane keeps the normal it was built with. Auxiliary objects are hidden:
-        // listed only with --all, and as hidden parents.
+        // A reloaded plane keeps its normal; companions show only with --all, or as parents.
         row("show", "show %F",
             "Point A [-1; -2.5; 3]\n|Vector AB (2; 2.5; -3)\n|Surface E: +1z -4 = 0\n|"
             "Surface S: +1z  = 0\n|Point X [0; 0; 4]\n|"
@@ -127,8 +124,7 @@ private slots:
         row("angle", "angle %F p q", "Result = 90\u00b0\n");
         row("distance", "distance %F T E", "Result = 1\n");
         row("add", "add %N point Z -0.5 -.5 1e2", "Point Z [-0.5; -0.5; 100]\n");
-        // A parent's equation comes from the parent alone: describing each parent with all of
-        // its own parents took minutes here, and cli() gives up after 30 seconds.
+        // Describing each parent with all of its own parents took minutes here.
         row("long parent lists", "show %N Top", "    Surface Base: +1z  = 0 (hidden)\n");
         // Names read from a file are written as escapes in text, and as they are in JSON.
         row("escaped names", "show %N",
@@ -172,14 +168,12 @@ private slots:
              "add %F intersection I E T");
         fail("two vectors", 1, "0xc58d3", "intersect %F w AB");
         fail("angle with a point", 1, "angle", "angle %F A p");
-        // Values beyond the range of a double: nothing is filed, no query answers with them.
         const QString tooLarge = ": the numbers are too large\n";
         fail("line through far points", 1, tooLarge, "add %F line N F G");
         // n . d overflows; the line's own point would be the answer.
         fail("intersection too large", 1, tooLarge, "intersect %F far diag");
         fail("distance too large", 1, tooLarge, "distance %F F G --json");
 
-        // A file error names the file and the reason.
         fail("missing file", 3, "%W: " + QString::fromLocal8Bit(std::strerror(ENOENT)), "show %W");
         fail("unknown parent", 3, "%O: line 2: unknown parent \"w\"", "show %O");
         fail("add to a broken file", 3, "%O: line 2: ", "add %O point Z 0 0 0");
@@ -190,9 +184,8 @@ private slots:
              "%L: another program is saving this session; try again\n", "add %L point Z 0 0 0");
     }
 
-    // Success says nothing on stderr, and its text output holds no raw control character
-    // or line separator, which could drive the terminal or split a line. A failure says why
-    // on one line of its own and leaves every file as it was.
+    // Success says nothing on stderr, and no raw control character could drive the terminal.
+    // A failure says why on one line and leaves every file as it was.
     void run() {
         QFETCH(QString, args);
         QFETCH(int, status);
@@ -226,9 +219,8 @@ private slots:
         QVERIFY2(json || !out.contains(raw), qPrintable(out));
     }
 
-    // Writers of one session, half of them reaching it through a link from another folder,
-    // all at once: each adds its object or, when it could not get its turn, says so and adds
-    // nothing. No object is lost.
+    // Writers of one session at once, half through a link: each adds its object or says it
+    // could not get its turn. No object is lost.
     void concurrentAdds() {
         QTemporaryDir here;
         const QString target = here.filePath("c.zdr"), link = here.filePath("other/c.zdr");
@@ -256,9 +248,7 @@ private slots:
         QCOMPARE(entries(here.path()), QStringList({"c.zdr", "other"}));
     }
 
-    // A run interrupted in the middle of its save leaves the old file and no temporary. The
-    // session is large, so that the save takes a while; the run is stopped as soon as a new
-    // file appears beside it, and interrupted while that file is still there.
+    // A run interrupted mid-save, while its new file is there, leaves the old file alone.
     void interruptedAdd() {
         QTemporaryDir here;
         const QByteArray big = QFile::encodeName(here.filePath("big.zdr"));

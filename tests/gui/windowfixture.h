@@ -21,8 +21,7 @@
 
 #include <memory>
 
-// Files the objects of a script (see buildObjects) one by one through the session, as the
-// pages do.
+// Files the objects of a script (see buildObjects) through the session, as the pages do.
 inline bool buildIn(SessionModel& session, const QString& script) {
     for (const QString& command : script.split(';', Qt::SkipEmptyParts)) {
         const QString name = command.split(' ', Qt::SkipEmptyParts).value(1);
@@ -59,7 +58,6 @@ struct WindowFixture {
     template <class T = QWidget> T* find(const QString& objectName) const {
         return window->findChild<T*>(objectName);
     }
-    // Shows page 0 (the list) to 9 (distances) from the menu.
     void show(int page) const { find<QToolButton>(menuButtons[page])->click(); }
 };
 

@@ -9,8 +9,7 @@
 
 namespace {
 
-// "name visible numbers <parents" per object in store order: the coordinates of a point or
-// vector, the point and direction of a line, the normal and d of a plane.
+// "name visible numbers <parents": coordinates; point and direction; normal and d.
 QStringList states(const ObjectStore& store) {
     QStringList all;
     for (Kind kind : storedKinds)
@@ -46,9 +45,8 @@ class TestSessionReader : public QObject {
     Q_OBJECT
 
 private slots:
-    // What the read says ("" for success) and, when it succeeds, every object in the store
-    // afterwards. A failed read leaves the store as it was. "@missing", "@folder" and "@loop"
-    // stand for paths that name no readable file.
+    // What the read says ("" for success), and the objects; a failed read changes nothing.
+    // "@missing", "@folder" and "@loop" stand for paths that name no readable file.
     void read_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("problem");
@@ -176,8 +174,7 @@ private slots:
         QCOMPARE(store.visibleCount(), visible);
     }
 
-    // A session larger than the memory the process may have is refused, not a crash: the
-    // child reads it under a limit and reports what the reader said.
+    // A session larger than the memory the process may have is refused, not a crash.
     void tooLargeForMemory() {
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("AddressSanitizer reserves more address space than any such limit");

@@ -19,10 +19,8 @@ T* add(ObjectStore& store, const std::string& name, const T& object, bool visibl
     return store.insert(raw->type(), std::move(p)) ? raw : nullptr;
 }
 
-// Files the objects of a script of ";"-separated commands "kind name operands" through the
-// constructions: P and V take coordinates, F two points (a vector between them), L two
-// operands, S three (points, or two vectors and a point), N a point and a normal, E a normal
-// and d, X two objects to intersect. False at the first refusal, whose reason goes to why.
+// Builds "kind name operands;...": P and V coordinates, F two points, L two operands, S three,
+// N a point and a normal, E a normal and d, X two objects. False at the first refusal.
 inline bool buildObjects(ObjectStore& store, const QString& script, Refusal* why = nullptr) {
     for (const QString& command : script.split(';', Qt::SkipEmptyParts)) {
         const QStringList w = command.split(' ', Qt::SkipEmptyParts);
