@@ -118,7 +118,9 @@ private slots:
             QTest::newRow(tag) << QByteArray(flag) << last << arguments << opened << dialogs;
         };
         row("last session", "1", lastSession, {}, lastSession);
-        row("flag off", "0", lastSession, {}, QString());
+        // The flag is the first character of line 2, whatever follows it.
+        row("flag off", "0", QString::fromUtf8("07/jiří/úhly.zdr"), {}, QString());
+        row("no flag", "", "", {}, QString());
         row("last session gone", "1", lastSession + ".gone", {}, QString());
         // Only names ending in ".zdr" count, and the first of them.
         row("first session argument", "1", lastSession,

@@ -56,36 +56,6 @@ private slots:
         settings.write(); // without a file, a no-op
     }
 
-    void read_data() {
-        QTest::addColumn<QByteArray>("file"); // the language is its first two characters
-        QTest::addColumn<bool>("loadLast");
-        QTest::addColumn<QString>("lastSession");
-        // The flag is the first character of line 2, whatever follows it.
-        QTest::newRow("load, path starting with digits")
-            << QByteArray("en\n1123/2024.zdr\n") << true << "123/2024.zdr";
-        QTest::newRow("do not load, non-ascii path starting with 0")
-            << QByteArray("cs\n007/jiří/úhly.zdr\n") << false
-            << QString::fromUtf8("07/jiří/úhly.zdr");
-        QTest::newRow("language only") << QByteArray("sk\n") << false << QString();
-    }
-
-    // Read and written back, a file stays as it was; one without a flag gets it, off.
-    void read() {
-        QFETCH(QByteArray, file);
-        QFETCH(bool, loadLast);
-        QFETCH(QString, lastSession);
-        QTemporaryDir dir;
-        QVERIFY(writeBytes(dir.filePath("settings.cfg"), file));
-        Settings settings(dir.path(), dir.path());
-        settings.read(QLocale::c());
-        QCOMPARE(settings.language, QString(file.left(2)));
-        QCOMPARE(settings.loadLastSession, loadLast);
-        QCOMPARE(settings.lastSession, lastSession);
-        settings.write();
-        QCOMPARE(readBytes(dir.filePath("settings.cfg")),
-                 file.count('\n') == 2 ? file : file + "0\n");
-    }
-
     void installedProgram_data() {
         QTest::addColumn<QString>("bin");
         QTest::newRow("/usr/bin") << "/usr/bin";
