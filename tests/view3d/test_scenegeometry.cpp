@@ -99,24 +99,21 @@ private slots:
         QVERIFY(xTickAt(-100.0) && xTickAt(99.0) && !xTickAt(100.0));
     }
 
-    void arrowEndsAtTip_data() {
-        QTest::addColumn<Vec3>("start");
-        QTest::addColumn<Vec3>("c");
-        QTest::newRow("along +y, no turn") << Vec3{0, 0, 0} << Vec3{0, 3, 0};
-        QTest::newRow("straight down") << Vec3{1, 1, 0} << Vec3{0, -3, 0};
-        QTest::newRow("oblique") << Vec3{1, 2, 3} << Vec3{2, -1, 4};
-        QTest::newRow("shorter than its head") << Vec3{0, 0, 0} << Vec3{0.1, 0, 0};
-    }
+    // Along +y (no turn), straight down, oblique, and shorter than its head.
     void arrowEndsAtTip() {
-        QFETCH(Vec3, start);
-        QFETCH(Vec3, c);
-        const auto arrow = scene::arrowGeometry(start, c);
-        QVERIFY(arrow && arrow->tip == start + c);
-        // The cone's apex (0, 0.2, 0), turned and moved, is the tip.
-        COMPARE_POINT(arrow->headBase + scene::rotated({0, 0.2, 0}, arrow->angle, arrow->axis),
-                      start + c);
-        // The shaft runs to the head's base, backwards when c is short.
-        COMPARE_CLOSE((arrow->shaftEnd - start).length(), std::fabs(c.length() - 0.2));
+        const Vec3 arrows[][2] = {{{0, 0, 0}, {0, 3, 0}},
+                                  {{1, 1, 0}, {0, -3, 0}},
+                                  {{1, 2, 3}, {2, -1, 4}},
+                                  {{0, 0, 0}, {0.1, 0, 0}}};
+        for (const auto& [start, c] : arrows) {
+            const auto arrow = scene::arrowGeometry(start, c);
+            QVERIFY(arrow && arrow->tip == start + c);
+            // The cone's apex (0, 0.2, 0), turned and moved, is the tip.
+            COMPARE_POINT(arrow->headBase + scene::rotated({0, 0.2, 0}, arrow->angle, arrow->axis),
+                          start + c);
+            // The shaft runs to the head's base, backwards when c is short.
+            COMPARE_CLOSE((arrow->shaftEnd - start).length(), std::fabs(c.length() - 0.2));
+        }
     }
 
     // Zero, NaN and infinite input draws nothing. A line reaches 100 direction vectors either
@@ -141,36 +138,33 @@ private slots:
         COMPARE_POINT(patch->normal, (Vec3{2.0 / 3, 2.0 / 3, 1.0 / 3}));
     }
 
-    void sphereIsClosedAndOutward_data() {
-        QTest::addColumn<int>("segments");
-        QTest::newRow("full") << scene::sphereSegments;
-        QTest::newRow("coarse, for small spheres") << scene::sphereSegmentsFor(1.0);
-    }
+    // Full, and coarse for small spheres.
     void sphereIsClosedAndOutward() {
-        QFETCH(int, segments);
-        const scene::Mesh mesh = scene::sphereMesh(segments);
-        QCOMPARE(mesh.normals.size(), mesh.vertices.size());
-        for (size_t i = 0; i < mesh.vertices.size(); ++i) {
-            COMPARE_CLOSE(mesh.vertices[i].length(), 0.05);
-            COMPARE_POINT(mesh.normals[i], mesh.vertices[i] * 20.0);
-        }
-        // Reaching both poles, each triangle counter-clockwise from outside, as culling expects.
-        double lowest = 1.0, highest = -1.0;
-        for (size_t t = 0; t < mesh.triangles.size(); t += 3) {
-            for (size_t k = 0; k < 3; ++k) {
-                QVERIFY(mesh.triangles[t + k] < mesh.vertices.size());
-                lowest = std::min(lowest, mesh.vertices[mesh.triangles[t + k]].y);
-                highest = std::max(highest, mesh.vertices[mesh.triangles[t + k]].y);
+        for (const int segments : {scene::sphereSegments, scene::sphereSegmentsFor(1.0)}) {
+            const scene::Mesh mesh = scene::sphereMesh(segments);
+            QCOMPARE(mesh.normals.size(), mesh.vertices.size());
+            for (size_t i = 0; i < mesh.vertices.size(); ++i) {
+                COMPARE_CLOSE(mesh.vertices[i].length(), 0.05);
+                COMPARE_POINT(mesh.normals[i], mesh.vertices[i] * 20.0);
             }
-            const Vec3& a = mesh.vertices[mesh.triangles[t]];
-            const Vec3 b = mesh.vertices[mesh.triangles[t + 1]] - a;
-            const Vec3 c = mesh.vertices[mesh.triangles[t + 2]] - a;
-            QVERIFY((b.y * c.z - b.z * c.y) * a.x + (b.z * c.x - b.x * c.z) * a.y +
-                        (b.x * c.y - b.y * c.x) * a.z >
-                    0.0);
+            // Both poles reached, each triangle counter-clockwise from outside, for culling.
+            double lowest = 1.0, highest = -1.0;
+            for (size_t t = 0; t < mesh.triangles.size(); t += 3) {
+                for (size_t k = 0; k < 3; ++k) {
+                    QVERIFY(mesh.triangles[t + k] < mesh.vertices.size());
+                    lowest = std::min(lowest, mesh.vertices[mesh.triangles[t + k]].y);
+                    highest = std::max(highest, mesh.vertices[mesh.triangles[t + k]].y);
+                }
+                const Vec3& a = mesh.vertices[mesh.triangles[t]];
+                const Vec3 b = mesh.vertices[mesh.triangles[t + 1]] - a;
+                const Vec3 c = mesh.vertices[mesh.triangles[t + 2]] - a;
+                QVERIFY((b.y * c.z - b.z * c.y) * a.x + (b.z * c.x - b.x * c.z) * a.y +
+                            (b.x * c.y - b.y * c.x) * a.z >
+                        0.0);
+            }
+            COMPARE_CLOSE(lowest, -0.05);
+            COMPARE_CLOSE(highest, 0.05);
         }
-        COMPARE_CLOSE(lowest, -0.05);
-        COMPARE_CLOSE(highest, 0.05);
     }
 
     // The patch hides what lies wholly behind it or off screen; not what is in front, pierces
