@@ -6,35 +6,12 @@ Q_DECLARE_METATYPE(Refusal)
 
 namespace {
 
-// "code name visible numbers <parents": coordinates; point and direction; normal, d and point.
-QString state(const SpaceObject* o) {
-    std::vector<double> n;
-    const auto add = [&n](const vector4D& c) { n.insert(n.end(), {c.x(), c.y(), c.z()}); };
-    if (o->type() == P || o->type() == V) {
-        add(static_cast<const Point*>(o)->coordinates);
-    } else if (o->type() == L) {
-        add(static_cast<const line*>(o)->point.coordinates);
-        add(static_cast<const line*>(o)->direction.coordinates);
-    } else {
-        const auto* s = static_cast<const surface*>(o);
-        add(s->normal.coordinates);
-        n.push_back(s->d);
-        add(s->point.coordinates);
-    }
-    QString text = QString::asprintf("%d %s %d", fileCode(o->type()), o->name.c_str(), o->visible);
-    for (double v : n)
-        text += QString::asprintf(" %g", v + 0.0); // no negative zeros
-    for (size_t i = 0; i < o->parents.size(); ++i)
-        text += (i ? "," : " <") + QString::fromStdString(o->parents[i]->name);
-    return text;
-}
-
 // With each object's address after " @".
 QStringList states(const ObjectStore& store) {
     QStringList all;
     for (Kind kind : storedKinds)
         for (const auto& entry : store.objects(kind))
-            all << state(entry.second.get()) + QString::asprintf(" @%p", entry.second.get());
+            all << objectState(*entry.second) + QString::asprintf(" @%p", entry.second.get());
     return all;
 }
 
