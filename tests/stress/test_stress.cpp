@@ -313,22 +313,8 @@ private:
         return QString();
     }
 
-    // No two rows of the list overlap, and every row is at least as tall as its text.
     QString checkRows() const {
-        const auto* list = f.find<ObjectList>("objectList");
-        if (!list->isVisible())
-            return QString();
-        const int textHeight = QFontMetrics(list->font()).height();
-        QRect previous;
-        for (int row = 0; row < list->model()->rowCount(); ++row) {
-            const QRect rect = list->visualRect(list->model()->index(row, 0));
-            if (rect.height() < textHeight)
-                return QStringLiteral("row %1 is %2 pixels tall").arg(row).arg(rect.height());
-            if (row > 0 && rect.top() <= previous.bottom())
-                return QStringLiteral("rows %1 and %2 overlap").arg(row - 1).arg(row);
-            previous = rect;
-        }
-        return QString();
+        return f.find<ObjectList>("objectList")->isVisible() ? f.rowsProblem() : QString();
     }
 
     // Every object picker holds the visible objects of its kinds, in order.

@@ -89,16 +89,6 @@ private slots:
         COMPARE_POINT(words[0] == "eye" ? camera.eye() : now, after);
     }
 
-    void ticksStopBeforePlus100() {
-        const auto ticks = scene::tickSegments();
-        auto xTickAt = [&ticks](double x) {
-            return std::any_of(ticks.begin(), ticks.end(), [x](const scene::Segment& s) {
-                return s.from.x == x && s.to.x == x && s.from.y == -0.05 && s.to.y == 0.05;
-            });
-        };
-        QVERIFY(xTickAt(-100.0) && xTickAt(99.0) && !xTickAt(100.0));
-    }
-
     // Along +y (no turn), straight down, oblique, and shorter than its head.
     void arrowEndsAtTip() {
         const Vec3 arrows[][2] = {{{0, 0, 0}, {0, 3, 0}},
@@ -117,8 +107,16 @@ private slots:
     }
 
     // Zero, NaN and infinite input draws nothing. A line reaches 100 direction vectors either
-    // way; a patch is 12 by 12 along u and v, its normal folded into the positive octant.
+    // way; a patch is 12 by 12 along u and v, its normal folded into the positive octant. Axis
+    // ticks stop before +100.
     void linesAndPatches() {
+        const auto ticks = scene::tickSegments();
+        const auto xTickAt = [&ticks](double x) {
+            return std::any_of(ticks.begin(), ticks.end(), [x](const scene::Segment& s) {
+                return s.from.x == x && s.to.x == x && s.from.y == -0.05 && s.to.y == 0.05;
+            });
+        };
+        QVERIFY(xTickAt(-100.0) && xTickAt(99.0) && !xTickAt(100.0));
         const Vec3 o{0, 0, 0}, x{1, 0, 0}, y{0, 1, 0}, z{0, 0, 1};
         QVERIFY(!scene::arrowGeometry({1, 1, 1}, o) && !scene::arrowGeometry({kNaN, 0, 0}, x));
         QVERIFY(!scene::lineSegment(o, o) && !scene::lineSegment({0, -kInf, 0}, x));

@@ -116,8 +116,6 @@ private slots:
         row("X-Y, then Y-Z between grid lines", "XY 160 118; YZ 100 60", "; 0.4 0.08 2.4",
             "1: 160,118 160,60 152,60 top 4");
         // A drag stops at the border of the pick area; the other grids' guides follow it.
-        row("dragged far left", "drag XY 150 120 3 120; XZ 100 170", "; -4 0 -2",
-            "1: 50,120 50,170 150,170 top 4");
         row("dragged past the bottom right", "drag XY 100 100 268 238; YZ 60 100", "; 4 -4 0.8",
             "1: 250,220 250,100 50,100 top 4");
         // Every grid zooms with any other: 1, 2.5, 5, 10, 25, ... 2500 per unit at most.
