@@ -6,7 +6,6 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTest>
 
 #include <csignal>
 #include <cstring>

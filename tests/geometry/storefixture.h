@@ -7,6 +7,7 @@
 #include "support/objectscript.h"
 
 #include <QStringList>
+#include <QTest>
 #include <QVector>
 
 #include <string>

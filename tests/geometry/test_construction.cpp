@@ -1,7 +1,5 @@
 #include "storefixture.h"
 
-#include <QTest>
-
 Q_DECLARE_METATYPE(Refusal)
 
 namespace {

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <clocale>
 #include <locale>

@@ -3,8 +3,6 @@
 
 #include "geometry/description.h"
 
-#include <QTest>
-
 class TestObjectStore : public QObject {
     Q_OBJECT
 private slots:

@@ -1,13 +1,9 @@
 #include "doublecompare.h"
 #include "storefixture.h"
 
-#include "geometry/construction.h"
 #include "geometry/intersection.h"
 #include "geometry/measure.h"
 
-#include <QTest>
-
-#include <cmath>
 #include <optional>
 
 namespace {

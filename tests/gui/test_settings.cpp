@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
-#include <QTest>
 #include <QTextStream>
 
 #include <csignal>

@@ -1,7 +1,6 @@
 // Whatever Stereon writes, it reads back to the same session: every object, and every answer
 // for every pair, prints the same after a save and a load.
 #include "sessiontesthelpers.h"
-#include "support/objectscript.h"
 
 #include "geometry/description.h"
 #include "geometry/intersection.h"
@@ -9,8 +8,6 @@
 #include "geometry/numberformat.h"
 #include "geometry/truedistance.h"
 #include "session/filenumber.h"
-
-#include <QTest>
 
 #include <cmath>
 #include <cstring>

@@ -1,7 +1,5 @@
 #include "sessiontesthelpers.h"
 
-#include <QTest>
-
 #include <cstdio>
 #include <sys/resource.h>
 #include <sys/wait.h>

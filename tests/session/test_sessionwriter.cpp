@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTest>
 
 #include <clocale>
 #include <cmath>

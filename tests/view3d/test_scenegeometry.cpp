@@ -5,7 +5,6 @@
 #include "view3d/scenegeometry.h"
 
 #include <QMatrix4x4>
-#include <QTest>
 
 #include <algorithm>
 #include <limits>
