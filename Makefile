@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The project's interface: `make run` and `make test` do everything on a fresh Debian 12.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -82,8 +83,8 @@ fuzz: deps fuzz-deps
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
 
-# Installs stereon, stereon-cli, the desktop entry, icon, session MIME type and man pages
-# under PREFIX (default /usr/local).
+# Installs stereon, stereon-cli, the desktop entry, icon, session MIME type, man pages,
+# AppStream metainfo, copyright, changelog and example under PREFIX (default /usr/local).
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
@@ -94,8 +95,20 @@ package: build
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGE_PACKAGES)"
 	cd $(BUILD) && cpack
 
-# Installs the package with apt and starts both programs from the installed files.
+# The checkers of Debian and of software centres, installed for package-check only.
+PACKAGE_CHECK_PACKAGES = lintian appstream desktop-file-utils
+
+# Fails unless lintian finds no error or warning in the package just built, appstreamcli
+# accepts the metainfo as the package installs it (offline: its screenshots are URLs), and
+# desktop-file-validate prints nothing, not even a hint. Then installs the package with apt
+# and starts both programs from the installed files.
 package-check: package
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGE_CHECK_PACKAGES)"
+	lintian --fail-on error,warning $(BUILD)/stereon_*_amd64.deb
+	rm -rf $(BUILD)/deb-root && dpkg-deb -x $(BUILD)/stereon_*_amd64.deb $(BUILD)/deb-root
+	appstreamcli validate-tree --strict --no-net $(BUILD)/deb-root
+	@out=$$(desktop-file-validate $(BUILD)/deb-root/usr/share/applications/stereon.desktop 2>&1); \
+	  status=$$?; [ -z "$$out" ] || echo "$$out"; [ $$status = 0 ] && [ -z "$$out" ]
 	DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --reinstall ./$(BUILD)/stereon_*_amd64.deb
 	/usr/bin/stereon-cli --version
 	$(XVFB) sh -c '/usr/bin/stereon & pid=$$!; sleep 5; kill -0 $$pid && kill $$pid'

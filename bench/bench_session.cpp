@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Session write and read speed and peak memory for growing sessions made of copies of the
 // sample scene (every kind of object with its hidden companions).
 //   bench_session [OBJECTS...]      default: 1000 10000 100000

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window measured from outside only: its constructor, the program's arguments, key
 // presses and child widgets found by object name. That keeps one source valid for every
 // version of the window behind the same public face.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "arguments.h"
 
 #include <QCommandLineParser>
@@ -34,8 +35,9 @@ const char* description =
     "  add FILE plane NAME A B C               three points, or two vectors and a point\n"
     "  add FILE plane NAME --normal V --point P\n"
     "  add FILE plane NAME --normal V --d D    the plane V.X + D = 0\n"
-    "  add FILE intersection NAME A B          files the intersection of A and B\n\n"
-    "add creates FILE when it is missing and saves it safely.\n"
+    "  add FILE intersection NAME A B          files the intersection of A and B\n"
+    "  delete FILE NAME [--with-dependents]    removes the object (and what is built from it)\n\n"
+    "add creates FILE when it is missing and saves it safely; delete saves it safely.\n"
     "Exit status: 0 success, 1 the geometry refuses, 2 usage error, 3 file error.";
 
 } // namespace
@@ -61,10 +63,14 @@ ParseOutcome parseArguments(const QStringList& argv) {
     const QCommandLineOption d(QStringLiteral("d"),
                                QStringLiteral("add plane: the constant term D."),
                                QStringLiteral("D"));
-    for (const QCommandLineOption& o : {json, all, from, normal, point, d})
+    const QCommandLineOption withDependents(
+        QStringLiteral("with-dependents"),
+        QStringLiteral("delete: delete what is built from the object as well."));
+    for (const QCommandLineOption& o : {json, all, from, normal, point, d, withDependents})
         parser.addOption(o);
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("show, intersect, angle, distance or add."));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("show, intersect, angle, distance, add or delete."));
 
     QStringList shielded;
     for (const QString& arg : argv)
@@ -98,6 +104,7 @@ ParseOutcome parseArguments(const QStringList& argv) {
     inv.arguments = positional;
     inv.json = parser.isSet(json);
     inv.all = parser.isSet(all);
+    inv.withDependents = parser.isSet(withDependents);
     inv.from = unshield(parser.value(from));
     inv.normal = unshield(parser.value(normal));
     inv.point = unshield(parser.value(point));

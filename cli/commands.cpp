@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 
 #include "report.h"
@@ -5,6 +6,7 @@
 #include "geometry/construction.h"
 #include "geometry/intersection.h"
 #include "geometry/measure.h"
+#include "geometry/removal.h"
 #include "session/sessionlock.h"
 #include "session/sessionreader.h"
 #include "session/sessionwriter.h"
@@ -384,6 +386,46 @@ int add(const Invocation& inv, QTextStream& out) {
     return Success;
 }
 
+// Removes the object, or refuses while other objects are built from it, naming them, unless
+// they are to go too. Hidden companions that nothing else uses go with it either way.
+int remove(const Invocation& inv, QTextStream& out) {
+    allowOptions(inv, QStringLiteral("delete FILE NAME [--with-dependents]"),
+                 {QStringLiteral("with-dependents")});
+    if (inv.arguments.size() != 2)
+        throw Failure{UsageError,
+                      QStringLiteral("usage: stereon-cli delete FILE NAME [--with-dependents]")};
+    const QString file = inv.arguments[0], name = inv.arguments[1];
+    SessionLock lock;
+    if (const FileStatus locked = lock.acquire(bytes(file)); !locked)
+        throw fileFailure(file, locked);
+    ObjectStore store;
+    load(store, file);
+    object(store, name);
+    const std::vector<std::string> going = deletionOf(store, bytes(name));
+    QStringList dependents;
+    for (const std::string& n : dependentsOf(store, bytes(name)))
+        dependents << QString::fromUtf8(n);
+    if (!dependents.isEmpty() && !inv.withDependents)
+        throw Failure{Refused,
+                      QStringLiteral("%1 is used by %2 (--with-dependents deletes them too)")
+                          .arg(name, dependents.join(QStringLiteral(", ")))};
+    for (const std::string& n : going)
+        store.take(n);
+    if (const FileStatus saved = writeSession(store, bytes(file)); !saved)
+        throw fileFailure(file, saved);
+    lock.release();
+    if (inv.json) {
+        QJsonArray deleted;
+        for (const std::string& n : going)
+            deleted.append(QString::fromUtf8(n));
+        printJson(out, QJsonObject{{QStringLiteral("deleted"), deleted}});
+    } else {
+        for (const std::string& n : going)
+            out << printable(QString::fromUtf8(n)) << '\n';
+    }
+    return Success;
+}
+
 } // namespace
 
 int runCommand(const Invocation& inv, QTextStream& out, QTextStream& err) {
@@ -398,6 +440,8 @@ int runCommand(const Invocation& inv, QTextStream& out, QTextStream& err) {
             return measureCommand(inv, out, false);
         if (inv.command == QLatin1String("add"))
             return add(inv, out);
+        if (inv.command == QLatin1String("delete"))
+            return remove(inv, out);
         throw Failure{UsageError,
                       QStringLiteral("unknown command \"%1\" (try --help)").arg(inv.command)};
     } catch (const Failure& f) {

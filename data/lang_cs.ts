@@ -310,6 +310,26 @@
         <translation>Body %1 a %2 NEJSOU stejné</translation>
     </message>
     <message>
+        <source>Undo</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Znovu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>Smazat %1?</translation>
+    </message>
+    <message>
+        <source>These objects go with it: %1</source>
+        <translation>Spolu s ním zmizí tyto objekty: %1</translation>
+    </message>
+    <message>
         <source>Reset</source>
         <translation>Reset</translation>
     </message>

@@ -310,6 +310,26 @@
         <translation>Body %1 a %2 NIE SÚ zhodné</translation>
     </message>
     <message>
+        <source>Undo</source>
+        <translation>Späť</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Znova</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Zmazať</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>Zmazať %1?</translation>
+    </message>
+    <message>
+        <source>These objects go with it: %1</source>
+        <translation>Spolu s ním zmiznú tieto objekty: %1</translation>
+    </message>
+    <message>
         <source>Reset</source>
         <translation>Reset</translation>
     </message>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/objectstore.h"
 
 #include "geometry/point.h"
@@ -18,12 +19,31 @@ bool ObjectStore::insert(Kind kind, std::unique_ptr<SpaceObject> object) {
     const bool wasEmpty = map.empty();
     const bool isVisible = object->visible;
     std::string key = object->name;
+    if (journal_)
+        journal_->push_back(key);
     map.emplace(std::move(key), std::move(object));
     if (wasEmpty)
         cursors_[fileCode(kind)] = map.cbegin();
     if (isVisible)
         ++visible_;
     return true;
+}
+
+std::unique_ptr<SpaceObject> ObjectStore::take(const std::string& name) {
+    for (std::size_t k = 0; k < maps_.size(); ++k) {
+        const auto it = maps_[k].find(name);
+        if (it == maps_[k].end())
+            continue;
+        // A cursor on the object moves on to the next one.
+        if (cursors_[k] == it)
+            ++cursors_[k];
+        std::unique_ptr<SpaceObject> object = std::move(it->second);
+        maps_[k].erase(it);
+        if (object->visible)
+            --visible_;
+        return object;
+    }
+    return nullptr;
 }
 
 int ObjectStore::count(Kind kind) const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "geometry/objectsummary.h"
@@ -8,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Owns every object of a session in four name-ordered maps, one per stored kind.
 // A name is unique across all four maps.
@@ -22,6 +24,14 @@ public:
     // Takes the object in under its name. Refused (and the object discarded) when the
     // kind is not a stored one, does not match the object, or the name is taken in any map.
     bool insert(Kind kind, std::unique_ptr<SpaceObject> object);
+
+    // Takes the named object out of the store and hands it over; null when there is none.
+    // Whatever still names it as a parent must go too, or get it back.
+    std::unique_ptr<SpaceObject> take(const std::string& name);
+
+    // While set, insert() appends the name of each object it takes in: how a caller learns
+    // what a construction filed besides the object it named.
+    void setJournal(std::vector<std::string>* journal) { journal_ = journal; }
 
     int count(Kind kind) const;
     std::int32_t visibleCount() const { return visible_; }
@@ -49,5 +59,6 @@ private:
     std::array<Map, 4> maps_;
     std::array<Map::const_iterator, 4> cursors_;
     std::int32_t visible_ = 0;
+    std::vector<std::string>* journal_ = nullptr;
     static const Map none_;
 };

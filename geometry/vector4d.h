@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Four doubles with snapped arithmetic. w travels along with the others but never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/objectlistmodel.h"
 
 #include "geometry/description.h"
@@ -29,19 +30,27 @@ std::vector<ObjectListModel::Entry>::iterator ObjectListModel::find(const Entry&
 }
 
 void ObjectListModel::place(const QString& name) {
-    const SpaceObject* object = session_->store().find(SessionModel::storeName(name));
-    const Entry probe{object ? object->type() : Kind::Root, SessionModel::storeName(name)};
-    const auto at = find(probe);
-    const bool listed = at != rows_.end() && at->kind == probe.kind && at->name == probe.name;
-    const int row = int(at - rows_.begin());
-    if (object && object->visible && !listed) {
-        beginInsertRows(QModelIndex(), row, row);
-        rows_.insert(at, probe);
-        endInsertRows();
-    } else if ((!object || !object->visible) && listed) {
-        beginRemoveRows(QModelIndex(), row, row);
-        rows_.erase(at);
-        endRemoveRows();
+    const std::string key = SessionModel::storeName(name);
+    const SpaceObject* object = session_->store().find(key);
+    const bool shown = object && object->visible;
+    // A row is looked for under every kind: an object taken out has none to tell.
+    for (Kind kind : storedKinds) {
+        if (object && object->type() != kind)
+            continue;
+        const Entry probe{kind, key};
+        const auto at = find(probe);
+        const bool listed = at != rows_.end() && at->kind == kind && at->name == key;
+        const int row = int(at - rows_.begin());
+        if (shown && !listed) {
+            beginInsertRows(QModelIndex(), row, row);
+            rows_.insert(at, probe);
+            endInsertRows();
+        } else if (!shown && listed) {
+            beginRemoveRows(QModelIndex(), row, row);
+            rows_.erase(at);
+            expanded_.remove(name);
+            endRemoveRows();
+        }
     }
 }
 
@@ -56,7 +65,7 @@ void ObjectListModel::follow(SessionModel::Change change, const QStringList& nam
     for (const QString& name : names)
         place(name);
     // An entry's fold-out shows whether each parent is visible.
-    if (change == SessionModel::Change::Visibility && !rows_.empty())
+    if (change != SessionModel::Change::Added && !rows_.empty())
         emit dataChanged(index(0), index(int(rows_.size()) - 1), {ObjectRole::InfoLines});
 }
 

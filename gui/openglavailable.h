@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Whether an OpenGL context can be created and made current on this platform. Without one

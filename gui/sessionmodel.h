@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "geometry/objectstore.h"
@@ -6,32 +7,41 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QUndoStack>
 
 #include <functional>
 #include <string>
 
 // The open session: its objects, whether they changed since the last save or load, and the
-// file they came from. Every change of the objects goes through here and is announced by
-// changed(), so whatever shows the session follows it without being told by hand.
+// file they came from. Every change of the objects goes through here, can be undone, and is
+// announced by changed(), so whatever shows the session follows it without being told.
 class SessionModel : public QObject {
     Q_OBJECT
 public:
     enum class Change {
-        Added,      // names: the visible objects filed (hidden companions come with them)
+        Added,      // names: the objects filed or brought back
+        Removed,    // names: the objects taken out
         Visibility, // names: the objects shown or hidden
         Replaced    // everything: a load or a reset
     };
     Q_ENUM(Change)
 
     explicit SessionModel(QObject* parent = nullptr);
+    ~SessionModel() override;
 
     const ObjectStore& store() const { return store_; }
-    bool isModified() const { return modified_; }
+    // Unsaved changes: the undo history is away from where the session was saved or loaded.
+    bool isModified() const { return !undoStack_.isClean(); }
     const QString& fileName() const { return fileName_; }
+    QUndoStack* undoStack() { return &undoStack_; }
 
-    // Runs a construction on the store; on success announces `name` as added.
+    // Runs a construction on the store; on success announces what it filed.
     bool add(const QString& name, const std::function<bool(ObjectStore&)>& construct);
     void setVisible(const QString& name, bool visible);
+    // The objects built from the named one, which a delete takes with it.
+    QStringList dependentsOf(const QString& name) const;
+    // Deletes the object with its dependents and the hidden companions nothing else uses.
+    bool remove(const QString& name);
     // Replaces the session by the file only when it was read whole.
     FileStatus load(const QString& fileName);
     // Writes the session, holding the file's lock so another writer cannot interleave.
@@ -46,10 +56,14 @@ signals:
     void fileNameChanged(const QString& fileName);
 
 private:
-    void setModified(bool modified);
+    // The undoable changes; each keeps what it took out of the store.
+    class Filing;
+    class Visibility;
+    class Replacement;
+
     void setFileName(const QString& fileName);
 
     ObjectStore store_;
-    bool modified_ = false;
     QString fileName_;
+    QUndoStack undoStack_;
 };

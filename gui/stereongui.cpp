@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/stereongui.h"
 
 #include "gui/objectlistmodel.h"
@@ -71,6 +72,8 @@ StereonGUI::StereonGUI(const QString& settingsFolder, QWidget* parent)
     connect(session_, &SessionModel::fileNameChanged, this,
             [this](const QString& fileName) { settings.lastSession = fileName; });
     openStartSession();
+    // The session the window opens with is where the history starts.
+    session_->undoStack()->clear();
     show();
     // The window takes the size of its largest pages before it settles on the list.
     displaySurfaceMenu();
@@ -192,6 +195,13 @@ void StereonGUI::buildPages() {
         menuLayout->addWidget(page, 1);
         connect(page, &Page::showObjectRequested, this, &StereonGUI::showObject);
     }
+    // Undo and redo from every page; a text field keeps the keys for its own text.
+    QUndoStack* history = session_->undoStack();
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, history,
+            &QUndoStack::undo);
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, history, &QUndoStack::redo);
     connect(view3DPage, &View3DPage::detached, this, &StereonGUI::displayListMenu);
     connect(optionsPage, &OptionsPage::languageChosen, this, &StereonGUI::changeLang);
     connect(optionsPage, &OptionsPage::loadLastToggled, this, [this](bool loadLast) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/cnumericlocale.h"
 
 CNumericLocale::CNumericLocale() : own_(newlocale(LC_NUMERIC_MASK, "C", nullptr)) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/splitfields.h"
 
 std::vector<std::string> splitFields(const std::string& line, const std::string& separator) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view3d/allocatortuning.h"
 
 #ifdef __GLIBC__

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/checkgroup.h"
 
 CheckGroup::CheckGroup(int index, QWidget* parent) : QGroupBox(parent), index_(index) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame time of the 3D view for growing scenes. Run under Xvfb:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" ./bench_view3d
 // A frame is timed as grabFramebuffer(): paintGL with glFinish and a 400x400 read-back.

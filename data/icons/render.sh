@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every image of data/ from its SVG source, at the pixel size that the SVG's width and
 # height declare. Needs rsvg-convert (Debian: librsvg2-bin) and the fonts named in the SVGs
 # (fonts-urw-base35, fonts-dejavu-extra). The PNGs are committed: only a changed drawing needs this.

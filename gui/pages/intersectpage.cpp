@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/pages/intersectpage.h"
 
 #include "geometry/construction.h"
@@ -5,6 +6,7 @@
 #include "gui/pages/operands.h"
 #include "gui/pickermodel.h"
 #include "gui/sessionmodel.h"
+#include "widgets/kindcolour.h"
 #include "widgets/objectitem.h"
 
 #include <QComboBox>
@@ -84,7 +86,7 @@ IntersectPage::IntersectPage(SessionModel* session, PickerModel* objects, QWidge
     intersectNameLabel = captionLabel(QT_TRANSLATE_NOOP("StereonGUI", "Name:"));
     intersectName = new QLineEdit(this);
     intersectName->setObjectName(QStringLiteral("intersectName"));
-    intersectItem = new ObjectItem(QString(), QString(), -1, this);
+    intersectItem = new ObjectItem(QString(), QString(), entryKind::noResult, this);
     intersectItem->setObjectName(QStringLiteral("intersectResult"));
     // Its text comes with the first result.
     addIntersectButton = new QPushButton(this);
@@ -154,17 +156,17 @@ void IntersectPage::compIntersect() {
 void IntersectPage::showResult() {
     switch (result_.outcome) {
     case IntersectionResult::Outcome::Error:
-        intersectItem->setItem(QStringLiteral("ERROR"), -1);
+        intersectItem->setItem(QStringLiteral("ERROR"), entryKind::noResult);
         intersectItem->setTitle(uiText(QT_TRANSLATE_NOOP("StereonGUI", "Error 0xc58d3")));
         break;
     case IntersectionResult::Outcome::Empty:
-        intersectItem->setItem(QStringLiteral("EMPTY"), -1);
+        intersectItem->setItem(QStringLiteral("EMPTY"), entryKind::noResult);
         intersectItem->setTitle(
             uiText(QT_TRANSLATE_NOOP("StereonGUI", "The intersection DOES NOT exist")));
         break;
     case IntersectionResult::Outcome::Relation:
         intersectItem->setItem(result_.holds ? QStringLiteral("BELONG") : QStringLiteral("!BELONG"),
-                               result_.holds ? 4 : -1);
+                               result_.holds ? entryKind::relationHolds : entryKind::noResult);
         if (result_.rows.size() >= 2) {
             const QString title = relationTitle(result_.rows[0], result_.rows[1], result_.holds);
             if (!title.isEmpty())

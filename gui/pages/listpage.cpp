@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/pages/listpage.h"
 
 #include "gui/fileproblemtext.h"
@@ -6,12 +7,16 @@
 #include "gui/sessionmodel.h"
 #include "widgets/objectdelegate.h"
 #include "widgets/objectlist.h"
+#include "widgets/objectroles.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -52,6 +57,11 @@ ListPage::ListPage(SessionModel* session, ObjectListModel* objects, QWidget* par
         header()->addWidget(button);
         return button;
     };
+    // Their keys work on every page: the window holds them (see StereonGUI).
+    undoButton = headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Undo"), QStringLiteral("undoButton"),
+                              QKeySequence());
+    redoButton = headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Redo"), QStringLiteral("redoButton"),
+                              QKeySequence());
     loadButton = headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Load"), QStringLiteral("loadButton"),
                               QKeySequence(Qt::CTRL | Qt::Key_L));
     saveButton = headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Save"), QStringLiteral("saveButton"),
@@ -66,6 +76,30 @@ ListPage::ListPage(SessionModel* session, ObjectListModel* objects, QWidget* par
     auto* layout = new QVBoxLayout(body());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(objectList);
+
+    QUndoStack* history = session->undoStack();
+    connect(undoButton, &QToolButton::clicked, history, &QUndoStack::undo);
+    connect(redoButton, &QToolButton::clicked, history, &QUndoStack::redo);
+    connect(history, &QUndoStack::canUndoChanged, undoButton, &QToolButton::setEnabled);
+    connect(history, &QUndoStack::canRedoChanged, redoButton, &QToolButton::setEnabled);
+    undoButton->setEnabled(history->canUndo());
+    redoButton->setEnabled(history->canRedo());
+
+    // Delete on the chosen entry, or from its context menu.
+    auto* remove =
+        new QShortcut(QKeySequence::Delete, objectList, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this,
+            [this] { deleteObject(objectList->currentIndex().data(ObjectRole::Name).toString()); });
+    objectList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(objectList, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QString name = objectList->indexAt(at).data(ObjectRole::Name).toString();
+        if (name.isEmpty())
+            return;
+        QMenu menu(this);
+        connect(menu.addAction(uiText(QT_TRANSLATE_NOOP("StereonGUI", "Delete"))),
+                &QAction::triggered, this, [this, name] { deleteObject(name); });
+        menu.exec(objectList->viewport()->mapToGlobal(at));
+    });
 
     connect(loadButton, &QToolButton::clicked, this, qOverload<>(&ListPage::loadFile));
     connect(saveButton, &QToolButton::clicked, this, &ListPage::saveFile);
@@ -86,7 +120,7 @@ QWidget* ListPage::focusTarget() {
 void ListPage::showEvent(QShowEvent* event) {
     Page::showEvent(event);
     const int height = titleLabel()->sizeHint().height();
-    for (QToolButton* button : {loadButton, saveButton, resetListButton})
+    for (QToolButton* button : {undoButton, redoButton, loadButton, saveButton, resetListButton})
         button->setFixedHeight(height);
 }
 
@@ -101,14 +135,34 @@ void ListPage::showObject(const QString& name) {
     objectList->reveal(objects_->indexOf(name));
 }
 
+void ListPage::deleteObject(const QString& name) {
+    if (!session()->store().exists(SessionModel::storeName(name)))
+        return;
+    const QStringList dependents = session()->dependentsOf(name);
+    QMessageBox box(QMessageBox::Question, uiText(QT_TRANSLATE_NOOP("StereonGUI", "Delete")),
+                    uiText(QT_TRANSLATE_NOOP("StereonGUI", "Delete %1?")).arg(name),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    // Markup in a name must not take effect.
+    box.setTextFormat(Qt::PlainText);
+    if (!dependents.isEmpty())
+        box.setInformativeText(
+            uiText(QT_TRANSLATE_NOOP("StereonGUI", "These objects go with it: %1"))
+                .arg(dependents.join(QStringLiteral(", "))));
+    box.button(QMessageBox::Yes)->setText(uiText(QT_TRANSLATE_NOOP("StereonGUI", "Delete")));
+    box.button(QMessageBox::No)->setText(uiText(QT_TRANSLATE_NOOP("StereonGUI", "Cancel")));
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() == QMessageBox::Yes)
+        session()->remove(name);
+}
+
 bool ListPage::saveFile() {
     const QString fileName = QFileDialog::getSaveFileName(
-        this, uiText(QT_TRANSLATE_NOOP("StereonGUI", "Save Stereon Session")), QString(),
+        window(), uiText(QT_TRANSLATE_NOOP("StereonGUI", "Save Stereon Session")), QString(),
         sessionFilter());
     if (fileName.isEmpty())
         return false;
     if (const FileStatus status = session()->save(fileName); !status) {
-        warnAboutFile(this, uiText(QT_TRANSLATE_NOOP("StereonGUI", "Save Error")),
+        warnAboutFile(window(), uiText(QT_TRANSLATE_NOOP("StereonGUI", "Save Error")),
                       uiText(QT_TRANSLATE_NOOP("StereonGUI", "Failed to save the file")), fileName,
                       status);
         return false;
@@ -124,7 +178,7 @@ void ListPage::loadFile(const QString& fileName) {
 }
 
 bool ListPage::offerToSave(const QString& title) {
-    QMessageBox box(this);
+    QMessageBox box(window());
     box.setWindowTitle(title);
     box.setText(uiText(QT_TRANSLATE_NOOP("StereonGUI", "Any unsaved changes will be lost.")));
     box.setInformativeText(
@@ -153,12 +207,12 @@ bool ListPage::loadSession(const QString& fileName) {
     QString path = fileName;
     if (path.isEmpty())
         path = QFileDialog::getOpenFileName(
-            this, uiText(QT_TRANSLATE_NOOP("StereonGUI", "Load Stereon Session")), QString(),
+            window(), uiText(QT_TRANSLATE_NOOP("StereonGUI", "Load Stereon Session")), QString(),
             sessionFilter());
     if (path.isEmpty())
         return false;
     if (const FileStatus status = session()->load(path); !status) {
-        warnAboutFile(this, uiText(QT_TRANSLATE_NOOP("StereonGUI", "Load Error")),
+        warnAboutFile(window(), uiText(QT_TRANSLATE_NOOP("StereonGUI", "Load Error")),
                       uiText(QT_TRANSLATE_NOOP("StereonGUI", "Failed to load the file")), path,
                       status);
         return false;

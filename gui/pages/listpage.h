@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "gui/pages/page.h"
@@ -31,6 +32,8 @@ public slots:
     // Replaces the session by the file without asking; true when it was read.
     bool loadSession(const QString& fileName);
     void clearList();
+    // Asks, naming what goes with it, then deletes the object.
+    void deleteObject(const QString& name);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -40,6 +43,8 @@ private:
 
     ObjectListModel* objects_;
     ObjectList* objectList;
+    QToolButton* undoButton;
+    QToolButton* redoButton;
     QToolButton* loadButton;
     QToolButton* saveButton;
     QToolButton* resetListButton;

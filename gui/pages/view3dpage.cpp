@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/pages/view3dpage.h"
 
 #include "gui/objecttexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/sessionlock.h"
 #include "session/sessiontesthelpers.h"
 
@@ -166,6 +167,10 @@ private slots:
         fail("parallel planes", 1, "E and T have no common point (parallel)",
              "add %F intersection I E T");
         fail("two vectors", 1, "0xc58d3", "intersect %F w AB");
+        // What is built from an object keeps it, unless it goes too.
+        fail("delete with dependents", 1, "w is used by q, E, T", "delete %F w");
+        fail("delete nothing", 1, "Nobody", "delete %F Nobody");
+        fail("delete, no name", 2, "usage", "delete %F");
         fail("angle with a point", 1, "angle", "angle %F A p");
         const QString tooLarge = ": the numbers are too large\n";
         fail("line through far points", 1, tooLarge, "add %F line N F G");
@@ -216,6 +221,27 @@ private slots:
         const QRegularExpression raw(
             "[\\x{0}-\\x{9}\\x{b}-\\x{1f}\\x{7f}-\\x{9f}\\x{2028}\\x{2029}]");
         QVERIFY2(json || !out.contains(raw), qPrintable(out));
+    }
+
+    // Delete with --with-dependents takes the object, what is built from it and its own
+    // hidden companions (the plane S's normal and spanning vectors); the file still reads, and
+    // nothing else changed. A filed intersection is an object of its own and stays.
+    void deleteWithDependents() {
+        QTemporaryDir here;
+        const QString copy = here.filePath("d.zdr");
+        QVERIFY(QFile::copy(file, copy));
+        const Run r = cli({"delete", copy, "C", "--with-dependents"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QStringLiteral("C\nn_S\nu_S\nv_S\nS\n"));
+        ObjectStore before, after;
+        QVERIFY(readSession(before, file.toStdString()).ok() &&
+                readSession(after, copy.toStdString()).ok());
+        QVERIFY(!after.exists("S") && after.exists("X") && after.exists("O"));
+        int removed = 0;
+        for (Kind kind : storedKinds)
+            removed += before.count(kind) - after.count(kind);
+        QCOMPARE(removed, 5);
+        QCOMPARE(cli({"show", copy}).status, 0);
     }
 
     // Writers of one session at once, half through a link: each adds its object or says it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // closewindow WINDOW: asks an X window to close the way a window manager does, with a
 // WM_DELETE_WINDOW message, so the program sees a normal close. The test display has no
 // window manager, and xdotool's windowkill would only cut the program's connection.

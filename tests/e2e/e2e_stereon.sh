@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real stereon process on the X display of the test run: it shows a session named on the
 # command line, remembers it on a normal close and opens it again at the next start, and a
 # user who types a point and saves finds it in the file afterwards.
@@ -109,15 +110,20 @@ sleep 0.5
 xdotool key ctrl+s
 dialog=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name 'Save Stereon Session' |
          head -n 1) || fail "no save dialog"
-xdotool windowfocus --sync "$dialog"
 # Only a name that starts like no file there: the dialog opens in the program's folder, and
-# the completer's list would take the keys.
-sleep 0.5
-xdotool type --delay 30 out.zdr
-xdotool key Return
-for _ in $(seq 50); do
+# the completer's list would take the keys. A dialog that was not ready for the keys yet (it
+# comes up slowly under the sanitizers) gets them again.
+for _ in 1 2 3; do
+    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+    sleep 1
+    xdotool key ctrl+a
+    xdotool type --delay 30 out.zdr
+    xdotool key Return
+    for _ in $(seq 25); do
+        [ -s "$work/out.zdr" ] && break
+        sleep 0.2
+    done
     [ -s "$work/out.zdr" ] && break
-    sleep 0.2
 done
 [ -s "$work/out.zdr" ] || fail "the session was not saved"
 close_window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer, any bytes as a session file: a failed read leaves the store as it was; what the
 // reader accepts is written and read again to the same objects, bit for bit, and written again
 // to the same bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storefixture.h"
 
 Q_DECLARE_METATYPE(Refusal)

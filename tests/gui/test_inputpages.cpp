@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input and compute pages as a user works them.
 #include "windowfixture.h"
 

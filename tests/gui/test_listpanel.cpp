@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list page and the pages around it as a user meets them: rows that keep their shape,
 // parents shown and hidden from an entry, pickers that keep their choice, and results that
 // stay true for the objects they are shown for.
+#include "support/dialogscript.h"
 #include "windowfixture.h"
 
 #include "widgets/objectdelegate.h"
@@ -175,6 +177,38 @@ private slots:
         // Hiding an operand takes it out of the picker: the result goes with it.
         f->session().setVisible("q", false);
         QVERIFY(!angle->isVisible());
+    }
+
+    // Delete on the chosen entry asks first, naming what goes with it; Ctrl+Z brings it all
+    // back, Ctrl+Y and Ctrl+Shift+Z take it again; the header's buttons follow the history.
+    void deleteAndUndo() {
+        QVERIFY(f->session().save(f->path("start.zdr")).ok());
+        find<QToolButton>("listMenuButton")->click();
+        auto* undo = find<QToolButton>("undoButton");
+        auto* redo = find<QToolButton>("redoButton");
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+        list()->setCurrentIndex(row("A"));
+        list()->setFocus();
+        DialogScript script;
+        script.press(QMessageBox::No).press(QMessageBox::Yes);
+        for (int answer = 0; answer < 2; ++answer) {
+            key(Qt::Key_Delete);
+            QTRY_COMPARE(script.seen().size(), answer + 1);
+        }
+        QCOMPARE(script.seen().first(), QStringLiteral("Delete: Delete A?"));
+        QVERIFY(!row("A").isValid() && !row("p").isValid() && !row("S").isValid());
+        QVERIFY(f->session().isModified());
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(row("A").isValid() && row("p").isValid() && row("S").isValid());
+        QVERIFY(!f->session().isModified() && redo->isEnabled());
+        key(Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(!row("A").isValid());
+        key(Qt::Key_Z, Qt::ControlModifier);
+        key(Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+        QVERIFY(!row("A").isValid());
+        redo->click(); // nothing left to redo
+        undo->click();
+        QVERIFY(row("A").isValid());
     }
 };
 

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session model and the models over it, without a window: what each change announces,
 // the rows of the object list, and the pickers' choices while objects come and go.
 #include "windowfixture.h"
 
 #include "gui/objectlistmodel.h"
 #include "gui/pickermodel.h"
+#include "session/sessiontesthelpers.h"
 #include "widgets/infoline.h"
 
 #include <QSignalSpy>
@@ -21,7 +23,8 @@ private slots:
         QVERIFY(buildIn(session, "P A 0 0 0;P B 1 0 0;L p A B"));
         QCOMPARE(changed.size(), 3);
         QCOMPARE(changed.last().at(0).value<SessionModel::Change>(), SessionModel::Change::Added);
-        QCOMPARE(changed.last().at(1).toStringList(), QStringList{"p"});
+        // The line's hidden direction comes with it.
+        QCOMPARE(changed.last().at(1).toStringList(), QStringList({"p_sv", "p"}));
         QVERIFY(session.isModified());
         QCOMPARE(modified.size(), 1);
 
@@ -146,6 +149,75 @@ private slots:
         session.clear();
         QCOMPARE(first.count(), 0);
         QCOMPARE(first.currentIndex(), -1);
+    }
+
+    // A delete takes the object, what is built from it and the hidden companions nothing
+    // else uses; every change undoes to exactly the earlier session (the file's bytes hold
+    // names, parents, visibility and every coordinate's bits) and redoes to the later one.
+    void deleteUndoRedo() {
+        QTemporaryDir dir;
+        SessionModel session;
+        ObjectListModel list(&session);
+        const QByteArray empty = saved(session.store());
+        QVERIFY(buildIn(session, "P A 0 0 0;P B 1 0 0;P C 0 1 0;V u 0 0 1;L p A B;S s A B C;"
+                              "N n C u;L q C u;X I p n"));
+        // A filed intersection is an object of its own: the file keeps no operands for it.
+        QCOMPARE(session.dependentsOf("A"), QStringList({"p", "s"}));
+        QCOMPARE(session.dependentsOf("u"), QStringList({"q", "n"}));
+        QVERIFY(session.dependentsOf("q").isEmpty());
+        const QByteArray full = saved(session.store());
+        QVERIFY(session.remove("A"));
+        // The plane's spanning vectors and the line's direction are its own: they go too.
+        for (const char* gone : {"A", "p", "p_sv", "s", "u_s", "v_s"})
+            QVERIFY2(!session.store().exists(gone), gone);
+        QVERIFY(session.store().exists("B") && session.store().exists("n") &&
+                session.store().exists("I"));
+        QVERIFY(!list.indexOf("p").isValid() && list.indexOf("B").isValid());
+        const QByteArray afterDelete = saved(session.store());
+
+        session.setVisible("B", false);
+        QVERIFY(session.load(dir.filePath("missing.zdr")).problem != FileProblem::None);
+        session.clear();
+        QCOMPARE(saved(session.store()), empty);
+        QUndoStack& history = *session.undoStack();
+        history.undo(); // the reset
+        history.undo(); // B shown again
+        QCOMPARE(saved(session.store()), afterDelete);
+        history.undo(); // the delete
+        QCOMPARE(saved(session.store()), full);
+        QCOMPARE(list.rowCount(), int(session.store().visibleCount()));
+        history.redo();
+        QCOMPARE(saved(session.store()), afterDelete);
+        while (history.canUndo())
+            history.undo();
+        QCOMPARE(saved(session.store()), empty);
+        while (history.canRedo())
+            history.redo();
+        QCOMPARE(saved(session.store()), empty);
+        QVERIFY(!session.remove("nothing"));
+    }
+
+    // Modified follows the history: back at the saved or loaded step the session is
+    // unmodified; a load can be undone to the session before it.
+    void modifiedFollowsHistory() {
+        QTemporaryDir dir;
+        SessionModel session;
+        QUndoStack& history = *session.undoStack();
+        QVERIFY(buildIn(session, "P A 1 2 3"));
+        QVERIFY(session.save(dir.filePath("a.zdr")).ok());
+        QVERIFY(buildIn(session, "P B 1 2 3"));
+        QVERIFY(session.isModified());
+        history.undo();
+        QVERIFY(!session.isModified());
+        history.redo();
+        QVERIFY(session.isModified());
+        const QByteArray mine = saved(session.store());
+        QVERIFY(session.load(dir.filePath("a.zdr")).ok());
+        QVERIFY(!session.isModified() && !session.store().exists("B"));
+        history.undo();
+        QCOMPARE(saved(session.store()), mine);
+        QCOMPARE(session.fileName(), dir.filePath("a.zdr"));
+        QVERIFY(session.isModified());
     }
 };
 

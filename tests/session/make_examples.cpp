@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the example sessions: make_examples FOLDER (the repository's examples/).
 #include "session/sessionwriter.h"
 

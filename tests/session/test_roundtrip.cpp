@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever Stereon writes, it reads back to the same session: every object, and every answer
 // for every pair, prints the same after a save and a load.
 #include "sessiontesthelpers.h"

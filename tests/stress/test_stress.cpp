@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/intersection.h"
 #include "geometry/measure.h"
 #include "gui/windowfixture.h"
@@ -97,6 +98,7 @@ private slots:
         RandomAnswerer answerer(f.dir);
         int mostObjects = 0;
         const int actions = actionCount();
+        const QByteArray start = saved(store());
         for (int action = 0; action < actions; ++action) {
             const QString what = perform(action);
             // Entries replaced by a rebuild go once control is back in the event loop.
@@ -114,6 +116,11 @@ private slots:
         }
         qInfo("%d random actions run, %d dialogs answered, at most %d visible objects", actions,
               answerer.answered, mostObjects);
+        // Every change undone, the session is the one the window started with.
+        QUndoStack* history = f.session().undoStack();
+        while (history->canUndo())
+            history->undo();
+        QCOMPARE(saved(store()), start);
     }
 
 private:
@@ -138,8 +145,10 @@ private:
                              : roll < 45 ? useCombo()
                              : roll < 60 ? typeIntoField()
                              : roll < 72 ? fillPage()
-                             : roll < 82 ? pointerOnView(true)
-                             : roll < 90 ? pointerOnView(false)
+                             : roll < 80 ? pointerOnView(true)
+                             : roll < 87 ? pointerOnView(false)
+                             : roll < 90 ? history()
+                             : roll < 92 ? deleteEntry()
                              : roll < 97 ? switchPage()
                                          : switchLanguage();
         // Nothing of that kind on this page: the user goes elsewhere instead.
@@ -277,6 +286,27 @@ private:
             return QString::asprintf("key %d on a view", int(key));
         }
         }
+    }
+
+    // Undo or redo with their keys, from whatever page is showing.
+    QString history() {
+        const bool undo = random.bounded(3) > 0;
+        if (undo)
+            QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
+        else
+            QTest::keyClick(f.window.get(), Qt::Key_Y, Qt::ControlModifier);
+        return QLatin1String(undo ? "undo" : "redo");
+    }
+
+    // Delete on an entry of the list; the prompt is answered at random.
+    QString deleteEntry() {
+        auto* list = f.find<ObjectList>("objectList");
+        if (!list->isVisible() || list->model()->rowCount() == 0)
+            return QString();
+        list->setCurrentIndex(list->model()->index(random.bounded(list->model()->rowCount()), 0));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Delete);
+        return QStringLiteral("delete");
     }
 
     QString switchPage() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "geometry/construction.h"
@@ -7,7 +8,6 @@
 #include <QStringList>
 
 #include <cstdio>
-
 #include <memory>
 #include <vector>
 
