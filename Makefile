@@ -65,7 +65,7 @@ icons:
 # fails. The targets are built by CMake with clang, like the rest of the code.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS  = fuzz_sessionreader fuzz_roundtrip
+FUZZ_TARGETS  = fuzz_roundtrip
 
 fuzz: deps fuzz-deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

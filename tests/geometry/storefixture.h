@@ -8,6 +8,7 @@
 #include "support/objectscript.h"
 
 #include <QStringList>
+#include <QTest>
 #include <QVector>
 
 #include <string>
@@ -17,8 +18,7 @@ using Coords = QVector<double>;
 
 inline constexpr Kind P = Kind::Point, V = Kind::Vector, L = Kind::Line, S = Kind::Plane;
 
-// Files "name kind numbers..."; kind is P, V, L or S, anything else files nothing. Point or
-// vector: x, y, z. Line: point, direction. Plane: normal, d; or three points.
+// Files "name kind numbers": P or V x y z; L point, direction; S normal, d, or three points.
 inline SpaceObject* file(ObjectStore& store, const QString& entry) {
     const QStringList f = entry.split(' ');
     Coords c;

@@ -1,51 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storefixture.h"
 
-#include <QTest>
-
 Q_DECLARE_METATYPE(Refusal)
 
 namespace {
 
-// "code name visible numbers <parents", code as a session file writes the kind: the coordinates of
-// a point or vector, the point and direction of a line, the normal, d and point of a plane.
-QString state(const SpaceObject* o) {
-    std::vector<double> n;
-    const auto add = [&n](const vector4D& c) { n.insert(n.end(), {c.x(), c.y(), c.z()}); };
-    if (o->type() == P || o->type() == V) {
-        add(static_cast<const Point*>(o)->coordinates);
-    } else if (o->type() == L) {
-        add(static_cast<const line*>(o)->point.coordinates);
-        add(static_cast<const line*>(o)->direction.coordinates);
-    } else {
-        const auto* s = static_cast<const surface*>(o);
-        add(s->normal.coordinates);
-        n.push_back(s->d);
-        add(s->point.coordinates);
-    }
-    QString text = QString::asprintf("%d %s %d", fileCode(o->type()), o->name.c_str(), o->visible);
-    for (double v : n)
-        text += QString::asprintf(" %g", v + 0.0); // no negative zeros
-    for (size_t i = 0; i < o->parents.size(); ++i)
-        text += (i ? "," : " <") + QString::fromStdString(o->parents[i]->name);
-    return text;
-}
-
-// The state of every object in store order, with its address after " @".
+// With each object's address after " @".
 QStringList states(const ObjectStore& store) {
     QStringList all;
     for (Kind kind : storedKinds)
         for (const auto& entry : store.objects(kind))
-            all << state(entry.second.get()) + QString::asprintf(" @%p", entry.second.get());
+            all << objectState(*entry.second) + QString::asprintf(" @%p", entry.second.get());
     return all;
 }
 
-// Points A = A2 = origin, B and C on the axes, D and E on one line through A, R off the
-// grid, K and K2 at the ends of the double range; vectors V, W across, X and T along V, Z
-// zero, normals G, H, I, J, and Y huge; lines M (the z axis), L1, L2, O (zero direction)
-// and LH (huge direction); planes S1 (x = 0), S2 (y = 0), S3 parallel to S2, S4 (x = 2),
-// S5 equal to S1, SH (x + y + z = 0); and objects under the first companion names of a
-// plane S and a line L.
+// Operands, and objects under the first companion names of a plane S and a line L.
 void fillOperands(ObjectStore& store) {
     fileAll(store, QString("A P 0 0 0;A2 P 0 0 0;B P 2 0 0;C P 0 2 0;D P 1 2 3;E P 2 4 6;"
                            "R P 0.1 0.2 0.3;K P 1e308 0 0;K2 P -1e308 0 0;"
@@ -63,8 +32,7 @@ void fillOperands(ObjectStore& store) {
 class TestConstruction : public QObject {
     Q_OBJECT
 private slots:
-    // call: a script line for buildObjects, %1 the name; added: the states of the new
-    // objects, hidden companions included, in store order.
+    // call: for buildObjects, %1 the name; added: the new objects, companions too.
     void constructions_data() {
         QTest::addColumn<QString>("call");
         QTest::addColumn<QString>("name");
@@ -82,8 +50,7 @@ private slots:
         ok("vector from points", "F %1 A D", {"1 N 1 1 2 3 <A,D"});
         ok("line from point and vector", "L %1 D V", {"2 N 1 1 2 3 1 0 0 <D,V"});
         ok("line from vector and point", "L %1 W D", {"2 N 1 1 2 3 0 1 0 <W,D"});
-        // The constant's rounding noise is snapped away; through the origin u and v stay
-        // as the cross products give them.
+        // The constant's rounding noise is snapped away.
         ok("plane from point and normal", "N %1 R J",
            {"1 u_N 0 2 -2 0", "1 v_N 0 -2 -2 -4", "3 N 1 1 1 -1 0 0 0 0 <v_N,u_N,R,J"});
         ok("plane from normal and point", "N %1 W D",
@@ -98,8 +65,7 @@ private slots:
            {"1 n_N 0 0 0 -1", "3 N 1 0 0 -1 3 0 0 3 <n_N,V,D,W"});
         ok("point, vector, vector", "S %1 D V W",
            {"1 n_N 0 0 0 -1", "3 N 1 0 0 -1 3 0 0 3 <n_N,D,V,W"});
-        // Normal, constant, u and v divided by their common factors; the point on the axis
-        // of the normal's largest component, of either sign.
+        // Divided by common factors; the point on the axis of the largest component.
         ok("plane from equation", "E %1 G 8",
            {"0 B_N 0 0 0 -1.33333", "1 u_N 0 -1 2 -1", "1 v_N 0 -4 -1 2",
             "3 N 1 1 2 3 4 0 0 -1.33333 <v_N,u_N,B_N,G"});
@@ -142,8 +108,6 @@ private slots:
         no("equation with an infinite constant", "E %1 T inf", degenerate);
         no("empty intersection", "X %1 S2 S3", Refusal::NoCommonPoint);
         no("skew lines", "X %1 M L2", Refusal::NoCommonPoint);
-        // Values beyond the double range are refused rather than filed as infinities or
-        // as a point computed from them.
         const Refusal large = Refusal::TooLarge;
         no("vector between far points", "F %1 K2 K", large);
         no("line through far points", "L %1 K K2", large);
@@ -155,8 +119,7 @@ private slots:
         no("intersection with a zero-direction line", "X %1 O S1", degenerate);
     }
 
-    // A refusal gives its reason and files nothing, not even a companion; nothing that was
-    // in the store changes.
+    // A refusal gives its reason and changes nothing in the store.
     void constructions() {
         QFETCH(QString, call);
         QFETCH(QString, name);

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The reason a save or load failed, as the window tells it: the file and the reason in the
-// user's language, below the box's own text.
 #include "session/sessiontesthelpers.h"
 #include "support/dialogscript.h"
 #include "windowfixture.h"
@@ -33,9 +31,8 @@ private slots:
             "objekt \"w\"");
     }
 
-    // The box keeps its title and text and adds the file and the reason; the file stays as
-    // it was. In English every reason is what stereon-cli says; in Czech and Slovak every
-    // reason is translated, with the line and the name in their places.
+    // The box adds the file and the reason, in English as stereon-cli says it, else
+    // translated with the line and the name in their places; the file stays as it was.
     void boxes() {
         QFETCH(QString, lang);
         QFETCH(QString, file);

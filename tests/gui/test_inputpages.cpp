@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The input and compute pages as a user works them: alerts and button states while typing
-// and choosing, then the commands through Return or the buttons.
+// The input and compute pages as a user works them.
 #include "windowfixture.h"
 
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QTextDocument>
+#include <QTextDocumentFragment>
 
 class TestInputPages : public QObject {
     Q_OBJECT
@@ -47,11 +46,6 @@ class TestInputPages : public QObject {
     }
 
 private slots:
-    // Points A (origin), B and B2 (2,0,0), C (0,2,0), D (4,0,0), E (2,2,2), F (400,0,0),
-    // G (0,0,5), H and K at the ends of the double range; vectors u (0,0,1), u2 (0,0,3),
-    // w (1,0,0), z (zero), one (1,1,1), big (all 1e308); lines p (A along u), x (x axis),
-    // "Point y" (y axis), r (G to E), far (A along big); planes s and s2 (z = 0), t (z = 5),
-    // v (x = 0), diag (x + y + z = 0).
     void init() {
         f = std::make_unique<WindowFixture>();
         QVERIFY(f->build("P A 0 0 0;P B 2 0 0;P B2 2 0 0;P C 0 2 0;P D 4 0 0;P E 2 2 2;"
@@ -62,110 +56,100 @@ private slots:
         // Only the first word of a picker's entry is the kind, whatever the name holds.
         QVERIFY(f->session().add(
             "Point y", [](ObjectStore& store) { return createLine(store, "A", "C", "Point y"); }));
-        // Saved, so that whatever a command changes shows as a change.
+        // Saved, so that a change shows.
         QVERIFY(f->session().save(f->path("start.zdr")).ok());
     }
 
     void cleanup() { f.reset(); }
 
+    // where: "page.option picker,..."; typed: along Return from the name; outcome: the new
+    // entry's title ("%1": the name) or the alert shown.
     void commands_data() {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("option");
-        QTest::addColumn<QStringList>("choices"); // for every picker of the option, in order
+        QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("typed"); // along Return from the name
-        // The new entry's title, "%1" standing for the name; or the alert of a refusal, empty
-        // when the alert line is empty.
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("outcome");
-        auto row = [](const char* tag, int page, int option, const QStringList& choices,
-                      const QString& name, const QStringList& typed, const QString& outcome) {
-            QTest::newRow(tag) << page << option << choices << name << typed << outcome;
+        auto row = [](const char* tag, const QString& where, const QString& name, const char* typed,
+                      const QString& outcome) {
+            QTest::newRow(tag) << where << name << typed << outcome;
         };
-        const QStringList ones = {"1", "1", "1"};
         const QString bad =
             "Wrong object name. A name must not contain \"$\" or control characters.";
-        const QString line = "Failed to add line.\n";
-        const QString plane = "Failed to add surface.\n";
+        const QString line = "Failed to add line.\n", plane = "Failed to add surface.\n";
         // Names that markup, quotes, percent signs or other scripts could break in the link.
-        row("point", 3, 0, {}, "a<b>&'c%20", {"1.5", "-2", "3"}, "Point %1 [1.5; -2; 3]");
-        row("decimal commas", 3, 0, {}, "N", {"1,5", "-,25", "3,"}, "Point %1 [1.5; -0.25; 3]");
-        row("vector", 4, 0, {}, "x\"y", {"1", "2", "3"}, "Vector %1 (1; 2; 3)");
-        row("vector from points", 4, 1, {"B", "C"}, "N", {}, "Vector %1 (-2; 2; 0)");
-        row("line through points", 5, 0, {"A", "B"}, "N", {}, "Line %1");
-        row("line along vector", 5, 1, {"B", "u"}, "N", {}, "Line %1");
-        row("plane through points", 6, 0, {"A", "B", "C"}, "N", {}, "Surface %1: +1z  = 0");
-        row("plane from vectors", 6, 1, {"u", "w", "B"}, "N", {}, "Surface %1: -1y  = 0");
+        row("point", "3.0", "a<b>&'c%20", "1.5 -2 3", "Point %1 [1.5; -2; 3]");
+        row("decimal commas", "3.0", "N", "1,5 -,25 3,", "Point %1 [1.5; -0.25; 3]");
+        row("vector", "4.0", "x\"y", "1 2 3", "Vector %1 (1; 2; 3)");
+        row("vector from points", "4.1 B,C", "N", "", "Vector %1 (-2; 2; 0)");
+        row("line through points", "5.0 A,B", "N", "", "Line %1");
+        row("line along vector", "5.1 B,u", "N", "", "Line %1");
+        row("plane through points", "6.0 A,B,C", "N", "", "Surface %1: +1z  = 0");
+        row("plane from vectors", "6.1 u,w,B", "N", "", "Surface %1: -1y  = 0");
         // With option 3, Return in the name goes on to D.
-        row("plane from equation", 6, 2, {"w"}, "Bod č€", {"-4"}, "Surface %1: 1x -4 = 0");
-        row("plane from normal", 6, 3, {"u", "C"}, "N", {}, "Surface %1: +1z  = 0");
-        row("intersection", 7, 0, {"Line x", "Line Point y"}, "Q", {}, "Point %1 [0; 0; 0]");
+        row("plane from equation", "6.2 w", "Bod č€", "-4", "Surface %1: 1x -4 = 0");
+        row("plane from normal", "6.3 u,C", "N", "", "Surface %1: +1z  = 0");
+        row("intersection", "7.0 Line x,Line Point y", "Q", "", "Point %1 [0; 0; 0]");
         // The rules keep the button disabled and say why; Return reaches the command anyway.
-        row("unfinished number", 3, 0, {}, "N", {"1", "1", "-"}, "");
-        row("dollar", 3, 0, {}, "a$b", ones, bad);
-        row("taken name", 3, 0, {}, "p", ones, "Wrong object name.\nObject \"p\" already exists.");
-        row("vector, same points", 4, 1, {"A", "A"}, "N", {}, "Choose 2 different points.");
-        row("line, same points", 5, 0, {"A", "A"}, "N", {}, "Choose 2 different points.");
-        row("plane, same points", 6, 0, {"A", "B", "A"}, "N", {}, "Choose 3 different points.");
-        row("plane, no name comes first", 6, 0, {"A", "B", "A"}, "", {}, "Enter the object name.");
-        row("plane, same vectors", 6, 1, {"u", "u", "A"}, "N", {}, "Choose 2 different vectors.");
-        row("plane, option 3 without D", 6, 2, {"u"}, "N", {}, "");
-        row("intersection, taken name", 7, 0, {"Line x", "Line Point y"}, "A", {},
+        row("unfinished number", "3.0", "N", "1 1 -", "");
+        row("dollar", "3.0", "a$b", "1 1 1", bad);
+        row("taken name", "3.0", "p", "1 1 1", "Wrong object name.\nObject \"p\" already exists.");
+        row("vector, same points", "4.1 A,A", "N", "", "Choose 2 different points.");
+        row("line, same points", "5.0 A,A", "N", "", "Choose 2 different points.");
+        row("plane, same points", "6.0 A,B,A", "N", "", "Choose 3 different points.");
+        row("plane, no name comes first", "6.0 A,B,A", "", "", "Enter the object name.");
+        row("plane, same vectors", "6.1 u,u,A", "N", "", "Choose 2 different vectors.");
+        row("plane, option 3 without D", "6.2 u", "N", "", "");
+        row("intersection, taken name", "7.0 Line x,Line Point y", "A", "",
             "Wrong object name. Object \"A\" already exists.");
-        for (int page : {7, 8, 9})
-            QTest::addRow("page %d, same objects", page)
-                << page << 0 << QStringList{"Line x", "Line x"} << "N" << QStringList()
-                << "Choose 2 different objects.";
-        // The command refuses what the rules let through, and says why on a line of its own;
-        // also for values beyond the range of a double, which the pages cannot see coming.
-        row("line through one place", 5, 0, {"B", "B2"}, "N", {},
-            line + "The two points are the same.");
+        for (const QString page : {"7", "8", "9"})
+            row(qPrintable("same objects, page " + page), page + ".0 Line x,Line x", "N", "",
+                "Choose 2 different objects.");
+        // The command refuses what the rules let through, and says why.
+        row("line through one place", "5.0 B,B2", "N", "", line + "The two points are the same.");
         // A zero vector is refused before the click.
-        row("line along zero", 5, 1, {"A", "z"}, "N", {}, "The direction vector is zero.");
-        row("collinear points", 6, 0, {"A", "B", "D"}, "N", {},
-            plane + "The points lie on one line.");
-        row("parallel vectors", 6, 1, {"u", "u2", "A"}, "N", {},
-            plane + "The vectors are parallel.");
-        row("zero spanning vector", 6, 1, {"u", "z", "A"}, "N", {}, "The direction vector is zero.");
-        row("zero normal", 6, 2, {"z"}, "N", {"1"}, "The normal vector is zero.");
-        row("zero normal at a point", 6, 3, {"z", "A"}, "N", {}, "The normal vector is zero.");
+        row("line along zero", "5.1 A,z", "N", "", "The direction vector is zero.");
+        row("collinear points", "6.0 A,B,D", "N", "", plane + "The points lie on one line.");
+        row("parallel vectors", "6.1 u,u2,A", "N", "", plane + "The vectors are parallel.");
+        row("zero spanning vector", "6.1 u,z,A", "N", "", "The direction vector is zero.");
+        row("zero normal", "6.2 z", "N", "1", "The normal vector is zero.");
+        row("zero normal at a point", "6.3 z,A", "N", "", "The normal vector is zero.");
         const QString tooLarge = "The numbers are too large.";
-        row("vector too large", 4, 1, {"K", "H"}, "N", {}, "Failed to add vector.\n" + tooLarge);
-        row("line too large", 5, 0, {"H", "K"}, "N", {}, line + tooLarge);
-        row("plane too large", 6, 3, {"big", "C"}, "N", {}, plane + tooLarge);
+        row("vector too large", "4.1 K,H", "N", "", "Failed to add vector.\n" + tooLarge);
+        row("line too large", "5.0 H,K", "N", "", line + tooLarge);
+        row("plane too large", "6.3 big,C", "N", "", plane + tooLarge);
     }
 
-    // The command runs on Return where the Return chain reaches it, else from the button. The
-    // sentence under the page links to the new object; a click on it opens the list there.
+    // Return where the Return chain reaches the command, else the button. The sentence under
+    // the page links to the new object.
     void commands() {
-        QFETCH(int, page);
-        QFETCH(int, option);
-        QFETCH(QStringList, choices);
+        QFETCH(QString, where);
         QFETCH(QString, name);
-        QFETCH(QStringList, typed);
+        QFETCH(QString, typed);
         QFETCH(QString, outcome);
+        const int page = where.left(1).toInt(), option = where.mid(2, 1).toInt();
+        const QStringList choices = where.mid(4).split(',', Qt::SkipEmptyParts);
         StereonGUI& w = *f->window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         f->show(page);
-        for (CheckGroup* group : w.findChildren<CheckGroup*>()) {
+        for (CheckGroup* group : w.findChildren<CheckGroup*>())
             if (option > 0 && group->index() == option && group->isVisible())
                 QTest::keyClick(group, Qt::Key_Space);
-        }
         const QList<QComboBox*> shownPickers = pickers();
         QCOMPARE(shownPickers.size(), choices.size());
         for (int i = 0; i < choices.size(); ++i)
             QVERIFY(choose(shownPickers[i], choices[i]));
         const Page shown = pageOf(page);
-        auto* addIntersect = f->find<QPushButton>("addIntersectButton");
         // The intersection page asks for the name once it has a result to offer.
         if (page == 7 && shown.button->isEnabled())
             QTest::mouseClick(shown.button, Qt::LeftButton);
         if (page < 8)
             type(shown.name, name);
-        QPushButton* button = shown.button->isVisible() ? shown.button : addIntersect;
+        QPushButton* button =
+            shown.button->isVisible() ? shown.button : f->find<QPushButton>("addIntersectButton");
         if (page == 5 || !typed.isEmpty()) {
             QTest::keyClick(shown.name, Qt::Key_Return);
-            for (const QString& value : typed) {
+            for (const QString& value : typed.split(' ', Qt::SkipEmptyParts)) {
                 QTest::keyClicks(w.focusWidget(), value);
                 QTest::keyClick(w.focusWidget(), Qt::Key_Return);
             }
@@ -183,11 +167,9 @@ private slots:
         }
         QCOMPARE(listed(name), outcome.arg(name));
         QVERIFY(f->session().isModified());
-        QTextDocument sentence;
-        sentence.setHtml(shown.alert->text());
-        QCOMPARE(sentence.toPlainText(), outcome.section(' ', 0, 0) + ' ' + name + " was added.");
-        // Typed fields are emptied and a fresh name waits; the intersection page is back at its
-        // operands.
+        QCOMPARE(QTextDocumentFragment::fromHtml(shown.alert->text()).toPlainText(),
+                 outcome.section(' ', 0, 0) + ' ' + name + " was added.");
+        // Typed fields are emptied and a fresh name waits.
         const QRegularExpression fresh(
             page == 7 ? QStringLiteral("^$")
                       : QStringLiteral("^%1[0-9]{1,3}$").arg("PVLS"[page - 3]));
@@ -205,8 +187,7 @@ private slots:
         QCOMPARE(list->currentIndex().data(ObjectRole::Name).toString(), name);
     }
 
-    // Proposed names are free; with the numbers up to 999 taken they go on from 1000. A name
-    // the user typed is kept, and the page hears at once when it is taken elsewhere.
+    // Proposed names are free, past 999 too; a typed name is kept, and checked as others come.
     void names() {
         QVERIFY(f->session().add("V", [](ObjectStore& store) {
             for (int n = 0; n < 1002; ++n)
@@ -289,19 +270,15 @@ private slots:
 
     // After an add the command waits for a change of its page, so a double click adds once.
     void addsOnce_data() {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("option");
-        QTest::addColumn<QStringList>("choices");
-        QTest::newRow("vector from points") << 4 << 1 << QStringList{"B", "C"};
-        QTest::newRow("line") << 5 << 0 << QStringList{"A", "B"};
-        QTest::newRow("plane from points") << 6 << 0 << QStringList{"A", "B", "C"};
-        QTest::newRow("plane from normal") << 6 << 3 << QStringList{"u", "C"};
+        QTest::addColumn<QString>("where"); // as in commands
+        for (const char* where : {"4.1 B,C", "5.0 A,B", "6.0 A,B,C", "6.3 u,C"})
+            QTest::newRow(where) << QString(where);
     }
 
     void addsOnce() {
-        QFETCH(int, page);
-        QFETCH(int, option);
-        QFETCH(QStringList, choices);
+        QFETCH(QString, where);
+        const int page = where.left(1).toInt(), option = where.mid(2, 1).toInt();
+        const QStringList choices = where.mid(4).split(',');
         f->show(page);
         for (CheckGroup* group : f->window->findChildren<CheckGroup*>()) {
             if (group->isVisible() && group->index() == option && !group->isChecked())
@@ -361,7 +338,7 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("result"); // a pattern; a capture is the offered name
-        QTest::addColumn<QString>("alert");  // empty when the alert line is empty
+        QTest::addColumn<QString>("alert");  // empty when the alert line is hidden
         auto row = [](int page, const QString& first, const QString& second, const QString& result,
                       const QString& alert = QString()) {
             QTest::addRow("page %d: %s, %s", page, qPrintable(first), qPrintable(second))
@@ -374,7 +351,7 @@ private slots:
         row(7, "Surface s", "Point B", "Point B lays on surface s");
         row(7, "Point E", "Surface s", "Point E DOES NOT lay on surface s");
         row(7, "Point A", "Point B", "Points A and B ARE NOT equal");
-        // A new object, offered under a free name that the title shows too.
+        // A new object, offered under a free name.
         row(7, "Surface s", "Line r", R"(Point (P\d+) \[3\.33333; 3\.33333; 0\])");
         row(7, "Surface s", "Surface v", R"(Line (L\d+))");
         row(7, "Surface s", "Surface s2", R"(Surface (S\d+))");
@@ -385,7 +362,6 @@ private slots:
         row(9, "Line x", "Line r", "Result = 2.7735");
         // 400 also stands for "no result" inside.
         row(9, "Point F", "Point A", "Result = 400");
-        // The result would be computed from infinities: the page says why there is none.
         row(7, "Line far", "Surface diag", "Error 0xc58d3", "The numbers are too large.");
         row(9, "Point H", "Point K", "Error 0xc58d3", "The numbers are too large.");
     }

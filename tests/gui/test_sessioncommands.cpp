@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving, loading and closing through the real dialogs, answered by DialogScript, and the
-// session opened at start-up.
+// Saving, loading and closing through the real dialogs, and the session opened at start-up.
 #include "session/sessiontesthelpers.h"
 #include "support/dialogscript.h"
 #include "windowfixture.h"
@@ -25,8 +24,7 @@ const QString loadError = "Load Error: Failed to load the file";
 
 enum Command { Load, DropBroken, Exit };
 
-// The application's arguments. QCoreApplication reads them from these on each call, so a
-// test can change them while the application lives.
+// QCoreApplication reads its arguments from these on each call, so a test can change them.
 int argumentCount = 1;
 char* argumentValues[8];
 
@@ -51,8 +49,7 @@ private slots:
             << int(DropBroken) << int(QMessageBox::Discard) << false;
     }
 
-    // "Save" in the prompt goes on only once the session is saved. Hidden objects belong to
-    // the session too: the prompt comes with every object hidden.
+    // "Save" goes on only once saved. The objects are hidden: they belong to the session too.
     void prompt() {
         QFETCH(int, command);
         QFETCH(int, answer);
@@ -122,7 +119,9 @@ private slots:
             QTest::newRow(tag) << QByteArray(flag) << last << arguments << opened << dialogs;
         };
         row("last session", "1", lastSession, {}, lastSession);
-        row("flag off", "0", lastSession, {}, QString());
+        // The flag is the first character of line 2, whatever follows it.
+        row("flag off", "0", QString::fromUtf8("07/jiří/úhly.zdr"), {}, QString());
+        row("no flag", "", "", {}, QString());
         row("last session gone", "1", lastSession + ".gone", {}, QString());
         // Only names ending in ".zdr" count, and the first of them.
         row("first session argument", "1", lastSession,
@@ -131,8 +130,8 @@ private slots:
             {loadError});
     }
 
-    // A session named on the command line is opened instead of the last one, but only when
-    // it really loads. The check box shows the flag and writes its change at once.
+    // A session named on the command line replaces the last one if it loads. The check box
+    // shows the flag and writes its change at once.
     void startup() {
         QFETCH(QByteArray, flag);
         QFETCH(QString, last);

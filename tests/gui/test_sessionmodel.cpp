@@ -33,6 +33,7 @@ private slots:
         session.setVisible("A", true); // already visible: no change
         session.setVisible("nothing", false);
         QCOMPARE(changed.size(), 3);
+        QCOMPARE(session.store().visibleCount(), 3);
 
         const QString path = dir.filePath("s.zdr");
         QVERIFY(session.save(path).ok());
@@ -55,7 +56,8 @@ private slots:
         QVERIFY(!session.isModified() && session.store().find("A")->visible);
 
         session.clear();
-        QVERIFY(session.fileName().isEmpty() && !session.store().exists("A"));
+        QVERIFY(session.fileName().isEmpty() && !session.store().exists("A") &&
+                session.store().visibleCount() == 0);
         QVERIFY(!session.save(dir.filePath("no/such/folder/s.zdr")).ok());
         QVERIFY(session.fileName().isEmpty());
     }

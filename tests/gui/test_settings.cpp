@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
-#include <QTest>
 #include <QTextStream>
 
 #include <csignal>
@@ -30,8 +29,7 @@ private slots:
         row("full disk", "program", "config", "program", 3);
     }
 
-    // On the first start the file is made with the system's language and the flag on. A
-    // write that fails halfway leaves no file, whole or not, and nothing beside it.
+    // First made with the system's language and the flag on; a failed write leaves nothing.
     void place() {
         QFETCH(QString, folder);
         QFETCH(QString, fallback);
@@ -58,36 +56,6 @@ private slots:
         settings.write(); // without a file, a no-op
     }
 
-    void read_data() {
-        QTest::addColumn<QByteArray>("file"); // the language is its first two characters
-        QTest::addColumn<bool>("loadLast");
-        QTest::addColumn<QString>("lastSession");
-        // The flag is the first character of line 2, whatever follows it.
-        QTest::newRow("load, path starting with digits")
-            << QByteArray("en\n1123/2024.zdr\n") << true << "123/2024.zdr";
-        QTest::newRow("do not load, non-ascii path starting with 0")
-            << QByteArray("cs\n007/jiří/úhly.zdr\n") << false
-            << QString::fromUtf8("07/jiří/úhly.zdr");
-        QTest::newRow("language only") << QByteArray("sk\n") << false << QString();
-    }
-
-    // Read and written back, a file stays as it was; one without a flag gets it, off.
-    void read() {
-        QFETCH(QByteArray, file);
-        QFETCH(bool, loadLast);
-        QFETCH(QString, lastSession);
-        QTemporaryDir dir;
-        QVERIFY(writeBytes(dir.filePath("settings.cfg"), file));
-        Settings settings(dir.path(), dir.path());
-        settings.read(QLocale::c());
-        QCOMPARE(settings.language, QString(file.left(2)));
-        QCOMPARE(settings.loadLastSession, loadLast);
-        QCOMPARE(settings.lastSession, lastSession);
-        settings.write();
-        QCOMPARE(readBytes(dir.filePath("settings.cfg")),
-                 file.count('\n') == 2 ? file : file + "0\n");
-    }
-
     void installedProgram_data() {
         QTest::addColumn<QString>("bin");
         QTest::newRow("/usr/bin") << "/usr/bin";
@@ -95,10 +63,8 @@ private slots:
             QTest::newRow("install bindir") << STEREON_INSTALL_BINDIR;
     }
 
-    // An installed program keeps its settings per user, not in its bin folder (a program
-    // beside its own settings is the e2e test's). A copy of this one is shown at bin in a
-    // mount namespace of its own, so the real folder is left alone, and says where its
-    // settings go (see main).
+    // An installed program keeps its settings per user: a copy of this one, mounted at bin in
+    // a namespace of its own, says where its settings go (see main).
     void installedProgram() {
         QFETCH(QString, bin);
         QTemporaryDir dir;

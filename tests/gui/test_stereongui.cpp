@@ -9,8 +9,7 @@ class TestStereonGUI : public QObject {
 private slots:
     void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
 
-    // F1 to F10 show the pages, Ctrl+S, L, R and I save, load, reset and detach the 3D view;
-    // setting a caption on a language switch must not cost its button the key.
+    // F1 to F10, Ctrl+S, L, R and I; a language switch must not cost a button its key.
     void shortcuts() {
         WindowFixture f("cs\n1\n");
         StereonGUI& w = *f.window;
@@ -85,8 +84,7 @@ private slots:
         QTest::addColumn<int>("choice"); // -1: none
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("sample"); // "|" between texts
-        // Texts of each kind: menu, title, label, push button, group, check box, combo item,
-        // an entry, the 3D view's window, the alert of a bad name.
+        // A text of each kind of widget, an entry, and an alert.
         const QString english =
             "List|List of Objects|New Point|Point 1:|Add Point|Option 1|Czech|"
             "Point A [1; 2; 3]|Load last session on startup|OpenGL 3D Demonstration|"
@@ -106,9 +104,7 @@ private slots:
         QTest::newRow("unknown language") << QByteArray("de") << -1 << "de" << english;
     }
 
-    // Every text the user can read on the window changes with the language: texts of labels
-    // and buttons, titles of groups and of the 3D view's own window, the language choices.
-    // The language is kept in the settings file at exit.
+    // Every text on the window changes with the language, which the settings keep.
     void language() {
         QFETCH(QByteArray, start);
         QFETCH(int, choice);
@@ -141,8 +137,7 @@ private slots:
         QCOMPARE(file.readLine(), language.toUtf8() + "\n");
     }
 
-    // The option groups of a page act as radio buttons; unchecking the checked one checks the
-    // next. The space key toggles a group as a click on its check box does.
+    // Option groups act as radio buttons; unchecking the checked one checks the next.
     void optionGroups() {
         WindowFixture f;
         const struct {

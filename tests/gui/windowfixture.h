@@ -22,8 +22,7 @@
 
 #include <memory>
 
-// Files the objects of a script (see buildObjects) one by one through the session, as the
-// pages do.
+// Files the objects of a script (see buildObjects) through the session, as the pages do.
 inline bool buildIn(SessionModel& session, const QString& script) {
     for (const QString& command : script.split(';', Qt::SkipEmptyParts)) {
         const QString name = command.split(' ', Qt::SkipEmptyParts).value(1);
@@ -60,7 +59,23 @@ struct WindowFixture {
     template <class T = QWidget> T* find(const QString& objectName) const {
         return window->findChild<T*>(objectName);
     }
-    // Shows page 0 (the list) to 9 (distances) from the menu.
+
+    // What is wrong with the rows of the object list: each as tall as its text at least, none
+    // over another.
+    QString rowsProblem() const {
+        const auto* list = find<ObjectList>("objectList");
+        const int textHeight = QFontMetrics(list->font()).height();
+        QRect previous;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QRect rect = list->visualRect(list->model()->index(row, 0));
+            if (rect.height() < textHeight)
+                return QStringLiteral("row %1 is %2 pixels tall").arg(row).arg(rect.height());
+            if (row > 0 && rect.top() <= previous.bottom())
+                return QStringLiteral("rows %1 and %2 overlap").arg(row - 1).arg(row);
+            previous = rect;
+        }
+        return QString();
+    }
     void show(int page) const { find<QToolButton>(menuButtons[page])->click(); }
 };
 

@@ -13,6 +13,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 inline bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);

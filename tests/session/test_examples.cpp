@@ -2,8 +2,6 @@
 #include "samplescene.h"
 #include "sessiontesthelpers.h"
 
-#include <QTest>
-
 class TestExamples : public QObject {
     Q_OBJECT
 

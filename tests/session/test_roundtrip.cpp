@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Whatever Stereon writes, it reads back to the same session: seeded random sessions built
-// with every construction are printed in full (every object, and every intersection, angle
-// and distance of every pair), saved, loaded and printed again.
+// Whatever Stereon writes, it reads back to the same session: every object, and every answer
+// for every pair, prints the same after a save and a load.
 #include "sessiontesthelpers.h"
-#include "support/objectscript.h"
 
 #include "geometry/description.h"
 #include "geometry/intersection.h"
@@ -11,8 +9,6 @@
 #include "geometry/numberformat.h"
 #include "geometry/truedistance.h"
 #include "session/filenumber.h"
-
-#include <QTest>
 
 #include <cmath>
 #include <cstring>
@@ -30,8 +26,7 @@ QString number(std::optional<double> value) {
     return value ? number(*value) : QString("none");
 }
 
-// A seeded random session: every construction on operands picked at random (refusals are
-// skipped), with typed numbers, decimals, and the small and large ends of the fields.
+// Every construction on random operands (refusals skipped), with numbers of every size.
 void buildRandomSession(ObjectStore& store, unsigned seed, int steps) {
     std::mt19937 random(seed);
     const auto pick = [&random](int n) {
@@ -59,11 +54,9 @@ void buildRandomSession(ObjectStore& store, unsigned seed, int steps) {
         std::advance(it, pick(static_cast<int>(map.size())));
         return " " + QString::fromStdString(it->first);
     };
-    // A point or a vector; a line or a plane.
     const auto pointOrVector = [&] { return storedKinds[pick(2)]; };
     const auto lineOrPlane = [&] { return storedKinds[2 + pick(2)]; };
     constexpr Kind P = Kind::Point, V = Kind::Vector;
-    // A script line for each construction, given the new object's name.
     const std::function<QString(const QString&)> commands[] = {
         [&](const QString& n) { return "P" + n + numbers(3); },
         [&](const QString& n) { return "V" + n + numbers(3); },
@@ -157,8 +150,7 @@ private slots:
         }
     }
 
-    // Reported sessions: each object prints the same after a save and a load as before it,
-    // and the texts are the ones the construction gave.
+    // Sessions once reported: the texts the construction gave, and the same after a reload.
     void reportedSessions_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("name");
@@ -206,8 +198,8 @@ private slots:
         QCOMPARE(printout(loaded), printout(built));
     }
 
-    // A file put together by hand may name a later line as a parent, or mark a vector that
-    // is not along the normal: it loads, and what is saved from it loads to the same.
+    // A hand-made file may name a later line as a parent, or mark a vector not along the
+    // normal: what is saved from it loads to the same.
     void foreignFilesSaveToWhatTheyRead_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QByteArray>("written");

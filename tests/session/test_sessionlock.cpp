@@ -10,7 +10,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// The lock that writers of one session hold for a whole read-change-write.
 class TestSessionLock : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
@@ -25,8 +24,7 @@ private slots:
         QVERIFY(QFile::link("../s.zdr", dir.filePath("other/link")));
     }
 
-    // A second writer of the same file waits, then gives up, however it names the file;
-    // writers of other sessions, even of files still to be made, go on at once.
+    // A second writer of the file waits, then gives up; writers of other files go on at once.
     void contention_data() {
         QTest::addColumn<QString>("second");
         QTest::addColumn<bool>("locked");
@@ -48,8 +46,7 @@ private slots:
         QVERIFY2(locked ? ms >= 200 : ms < 200, qPrintable(QString::number(ms)));
     }
 
-    // The lock outlives a save that puts a new file in the old one's place, goes with
-    // release() or the destructor, and leaves no file behind.
+    // The lock outlives an atomic save, goes with release() or the destructor, leaves no file.
     void heldUntilReleased() {
         const std::string path = local("s.zdr");
         SessionLock first;

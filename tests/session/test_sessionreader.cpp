@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sessiontesthelpers.h"
 
-#include "session/splitfields.h"
-
-#include <QTest>
-
 #include <cstdio>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -12,34 +8,11 @@
 
 namespace {
 
-// "name visible numbers <parents" per object in store order: the coordinates of a point or
-// vector, the point and direction of a line, the normal and d of a plane.
 QStringList states(const ObjectStore& store) {
     QStringList all;
     for (Kind kind : storedKinds)
-        for (const auto& [name, o] : store.objects(kind)) {
-            std::vector<double> n;
-            const auto put = [&n](const vector4D& c) { n.insert(n.end(), {c.x(), c.y(), c.z()}); };
-            const bool coordinates = kind == Kind::Point || kind == Kind::Vector;
-            if (coordinates) {
-                put(static_cast<const Point*>(o.get())->coordinates);
-            } else if (kind == Kind::Line) {
-                put(static_cast<const line*>(o.get())->point.coordinates);
-                put(static_cast<const line*>(o.get())->direction.coordinates);
-            } else {
-                put(static_cast<const surface*>(o.get())->normal.coordinates);
-                n.push_back(static_cast<const surface*>(o.get())->d);
-            }
-            QString text = QString::fromStdString(name) + QString::asprintf(" %d", o->visible);
-            // A coordinate keeps the sign of a negative zero; a rebuilt line or plane need not.
-            char number[32];
-            for (double v : n)
-                text += QLatin1String(
-                    number, std::snprintf(number, sizeof number, " %g", coordinates ? v : v + 0.0));
-            for (std::size_t i = 0; i < o->parents.size(); ++i)
-                text += (i ? "," : " <") + QString::fromStdString(o->parents[i]->name);
-            all << text;
-        }
+        for (const auto& entry : store.objects(kind))
+            all << objectState(*entry.second, true);
     return all;
 }
 
@@ -49,37 +22,8 @@ class TestSessionReader : public QObject {
     Q_OBJECT
 
 private slots:
-    void split_data() {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QByteArray>("separator");
-        QTest::addColumn<QByteArrayList>("fields");
-        const auto row = [](const char* tag, const QByteArray& line, const QByteArrayList& fields,
-                            const char* separator = "$$") {
-            QTest::newRow(tag) << line << QByteArray(separator) << fields;
-        };
-        row("no final separator", "$$a$$b", {"a", "b"});
-        row("text before the first separator", "xyz$$a$$", {"a", ""});
-        row("no separator drops the first character", "abc", {"bc"});
-        row("empty line", "", {});
-        row("separator only", "$$", {""});
-        row("odd dollar stays in the next field", "$$A$$$x$$", {"A", "$x", ""});
-        row("other separator", "a,b,,c", {"b", "", "c"}, ",");
-        row("NUL bytes kept", QByteArray("$$a\0b$$", 7), {QByteArray("a\0b", 3), ""});
-    }
-
-    void split() {
-        QFETCH(QByteArray, line);
-        QFETCH(QByteArray, separator);
-        QFETCH(QByteArrayList, fields);
-        QByteArrayList got;
-        for (const std::string& f : splitFields(line.toStdString(), separator.toStdString()))
-            got << QByteArray::fromStdString(f);
-        QCOMPARE(got, fields);
-    }
-
-    // What the read says ("" for success) and, when it succeeds, every object in the store
-    // afterwards. A failed read leaves the store as it was. "@missing", "@folder" and "@loop"
-    // stand for paths that name no readable file.
+    // What the read says ("" for success), and the objects; a failed read changes nothing.
+    // "@missing", "@folder" and "@loop" stand for paths that name no readable file.
     void read_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("problem");
@@ -90,7 +34,7 @@ private slots:
         };
         const QByteArray a = "$$0$$1$$A$$1$$2$$3$$0$$\n", w = "$$1$$1$$w$$1$$0$$0$$0$$\n",
                          v = "$$1$$1$$v$$-3$$0$$0$$0$$\n";
-        const QString A = "A 1 1 2 3", W = "w 1 1 0 0", V = "v 1 -3 0 0";
+        const QString A = "0 A 1 1 2 3", W = "1 w 1 1 0 0";
         const QString broken2 = "line 2: truncated or broken record";
         row("empty file", "", "", {});
         row("missing file", "@missing", "No such file or directory");
@@ -99,6 +43,9 @@ private slots:
         row("blank lines and Windows line breaks",
             "\n" + a.chopped(1) + "\r\n\n  \n\r\n" + w + "\n", "", {A, W});
         row("last line without line break", a + w.chopped(1), "", {A, W});
+        // Fields start after the first separator; a third dollar starts the next field.
+        row("text before the first separator", "xyz" + a, "", {A});
+        row("odd dollar", "$$0$$1$$A$$$1$$2$$3$$0$$\n", "line 1: a coordinate is not a number");
         row("text file", "Shopping list\neggs $$ milk\n", "not a session file");
         row("PNG renamed", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "not a session file");
         row("no final separator", a + "$$0$$1$$B$$1$$2$$3$$0\n" + w, broken2);
@@ -132,51 +79,52 @@ private slots:
         row("UTF-8 names",
             "$$0$$1$$" + bod + "$$1$$2$$3$$0$$\n" + w + "$$2$$1$$Priamka_ľ$$2$$" + bod +
                 "-$$w-$$\n",
-            "", {bod + " 1 1 2 3", W, "Priamka_ľ 1 1 2 3 1 0 0 <" + bod + ",w"});
+            "", {"0 " + bod + " 1 1 2 3", W, "2 Priamka_ľ 1 1 2 3 1 0 0 <" + bod + ",w"});
         // Windows-1250 bytes ("Bod_č" and "Bod_š" there) are names of their own, in UTF-8.
         row("Windows-1250 names",
             "$$0$$1$$Bod_\xe8$$1$$2$$3$$0$$\n$$0$$1$$Bod_\x9a$$4$$5$$6$$0$$\n" + w +
                 "$$2$$1$$L$$2$$Bod_\x9a-$$w-$$\n",
-            "", {"Bod_č 1 1 2 3", "Bod_š 1 4 5 6", W, "L 1 4 5 6 1 0 0 <Bod_š,w"});
+            "", {"0 Bod_č 1 1 2 3", "0 Bod_š 1 4 5 6", W, "2 L 1 4 5 6 1 0 0 <Bod_š,w"});
         row("NUL byte in a name", QByteArray("$$0$$1$$A\0B$$1$$2$$3$$0$$\n", 26), "",
-            {QString::fromLatin1("A\0B 1 1 2 3", 11)});
+            {QString::fromLatin1("0 A\0B 1 1 2 3", 13)});
 
         // Coordinates read back as written, and as foreign files write them: "field=value".
         for (const QByteArray c : {"1e-005=1e-05", "1.23457e+06=1.23457e+06", " +2.25 =2.25",
                                    "-0=-0", "1e-999=0", "0.30000000000000004=0.3"})
             row("coordinate " + c, "$$1$$0$$u$$7$$" + c.split('=')[0] + "$$-7$$0$$\n", "",
-                {"u 0 7 " + c.split('=')[1] + " -7"});
+                {"1 u 0 7 " + c.split('=')[1] + " -7"});
 
         row("visibility and parents",
             "$$0$$0$$A$$1$$2$$3$$0$$\n$$0$$1$$B$$4$$6$$8$$1$$A-$$\n"
             "$$1$$1$$w$$1$$0$$0$$2$$B-$$A-$$\n",
-            "", {"A 0 1 2 3", "B 1 4 6 8 <A", "w 1 1 0 0 <B,A"});
+            "", {"0 A 0 1 2 3", "0 B 1 4 6 8 <A", "1 w 1 1 0 0 <B,A"});
         // A line from two points lists (direction, A, B): it goes through the first point.
         row("line through its first point",
             a + "$$0$$1$$B$$4$$6$$8$$0$$\n$$1$$0$$L_sv$$3$$4$$5$$0$$\n"
                 "$$2$$1$$L$$3$$L_sv-$$A-$$B-$$\n",
-            "", {A, "B 1 4 6 8", "L_sv 0 3 4 5", "L 1 1 2 3 3 4 5 <L_sv,A,B"});
+            "", {A, "0 B 1 4 6 8", "1 L_sv 0 3 4 5", "2 L 1 1 2 3 3 4 5 <L_sv,A,B"});
         // A line may be built on a line that comes later in name order.
         row("line parent of another name",
             a + w + "$$2$$1$$Z$$2$$A-$$w-$$\n$$2$$1$$B$$3$$Z-$$A-$$w-$$\n", "",
-            {A, W, "B 1 1 2 3 1 0 0 <Z,A,w", "Z 1 1 2 3 1 0 0 <A,w"});
-        // 'n' keeps a vector along the normal out of the spanning vectors.
+            {A, W, "2 B 1 1 2 3 1 0 0 <Z,A,w", "2 Z 1 1 2 3 1 0 0 <A,w"});
+        // 'n' keeps a vector along the normal out of the spanning vectors. A plane's point is on
+        // the axis of its normal's largest component.
         const QByteArray plane = "$$0$$1$$P$$0$$0$$5$$0$$\n$$1$$1$$a$$1$$0$$0$$0$$\n"
                                  "$$1$$1$$b$$0$$1$$0$$0$$\n$$1$$0$$n_S$$0$$0$$1$$0$$\n";
-        const QStringList operands{"P 1 0 0 5", "a 1 1 0 0", "b 1 0 1 0", "n_S 0 0 0 1"};
+        const QStringList operands{"0 P 1 0 0 5", "1 a 1 1 0 0", "1 b 1 0 1 0", "1 n_S 0 0 0 1"};
         row("marked normal orients the plane", plane + "$$3$$1$$S$$4$$n_Sn$$a-$$b-$$P-$$\n", "",
-            operands + QStringList{"S 1 0 0 1 -5 <n_S,a,b,P"});
+            operands + QStringList{"3 S 1 0 0 1 -5 0 0 5 <n_S,a,b,P"});
         row("unmarked vector spans", plane + "$$3$$1$$S$$4$$n_S-$$a-$$b-$$P-$$\n", "",
-            operands + QStringList{"S 1 0 1 0 0 <n_S,a,b,P"});
+            operands + QStringList{"3 S 1 0 1 0 0 0 0 0 <n_S,a,b,P"});
         row("normal and point without spanning vectors", plane + "$$3$$1$$S$$2$$n_Sn$$P-$$\n", "",
-            operands + QStringList{"S 1 0 0 1 -5 <n_S,P"});
+            operands + QStringList{"3 S 1 0 0 1 -5 0 0 5 <n_S,P"});
         // The plane through (-4, 0, 0) with normal (1, 2, 3) as saved comes back with that normal.
         row("plane from a point and a normal",
             "$$0$$1$$P$$-4$$0$$0$$0$$\n$$1$$1$$N$$1$$2$$3$$0$$\n$$1$$0$$u_E$$-1$$2$$-1$$0$$\n"
             "$$1$$0$$v_E$$-4$$-1$$2$$0$$\n$$3$$1$$E$$4$$v_E-$$u_E-$$P-$$Nn$$\n",
             "",
-            {"P 1 -4 0 0", "N 1 1 2 3", "u_E 0 -1 2 -1", "v_E 0 -4 -1 2",
-             "E 1 1 2 3 4 <v_E,u_E,P,N"});
+            {"0 P 1 -4 0 0", "1 N 1 1 2 3", "1 u_E 0 -1 2 -1", "1 v_E 0 -4 -1 2",
+             "3 E 1 1 2 3 4 0 0 -1.33333 <v_E,u_E,P,N"});
     }
 
     void read() {
@@ -196,16 +144,15 @@ private slots:
         const FileStatus status = readSession(store, file.toStdString());
         QCOMPARE(QString::fromStdString(status ? std::string() : describeProblem(status)), problem);
         if (!status)
-            objects = QStringList{"old 1 0 0 0"};
+            objects = QStringList{"0 old 1 0 0 0"};
         QCOMPARE(states(store), objects);
         int visible = 0;
         for (const QString& object : objects)
-            visible += object.section(' ', 1, 1) == "1";
+            visible += object.section(' ', 2, 2) == "1";
         QCOMPARE(store.visibleCount(), visible);
     }
 
-    // A session larger than the memory the process may have is refused, not a crash: the
-    // child reads it under a limit and reports what the reader said.
+    // A session larger than the memory the process may have is refused, not a crash.
     void tooLargeForMemory() {
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("AddressSanitizer reserves more address space than any such limit");

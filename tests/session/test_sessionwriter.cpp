@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTest>
 
 #include <clocale>
 #include <cmath>
@@ -20,10 +19,8 @@ Q_DECLARE_METATYPE(FileProblem)
 
 namespace {
 
-// A folder one entry a line, as the tests build and compare it: "name=content" (a file;
-// "@mode" after the content when it is not 644, ":uid:gid" when it is not the test's own),
-// "name->target" (a symbolic link), "name/" (a folder), "name|" (a FIFO). "%D" stands for
-// the folder's own path.
+// A folder, an entry a line: "name=content@mode:uid:gid" (mode when not 644, ids when not
+// the test's own), "name->target", "name/", "name|" (a FIFO); "%D" is the folder's path.
 bool build(const QTemporaryDir& dir, const QStringList& entries) {
     for (QString entry : entries) {
         entry.replace("%D", dir.path());
@@ -36,7 +33,7 @@ bool build(const QTemporaryDir& dir, const QStringList& entries) {
         } else if (entry.endsWith('|')) {
             made = mkfifo(QFile::encodeName(dir.filePath(entry.chopped(1))), 0644) == 0;
         } else {
-            // "name=content@mode:uid:gid", the mode in octal, -1 for an id left as it is
+            // The mode in octal, -1 for an id left as it is.
             const QString path = dir.filePath(entry.section('=', 0, 0));
             const QStringList meta = entry.section('=', 1).split(QRegularExpression("[@:]"));
             const QByteArray local = QFile::encodeName(path);
@@ -90,10 +87,8 @@ void removeAndEnd(int sig) {
 class TestSessionWriter : public QObject {
     Q_OBJECT
 private slots:
-    // Kinds in order, names in byte order, hidden objects too. 'n' marks every vector parent
-    // of a plane along its normal, whatever its length or sense, and never one of a line.
-    // Numbers keep their '.', and read back, in a locale with a decimal comma (a Qt program's
-    // under a Czech environment), compiled into a temporary folder if the system has none.
+    // 'n' marks a plane's vector parents along its normal, never a line's. Numbers keep their
+    // '.' under a Czech locale (compiled here if the system has none).
     void savesEveryObject() {
         QTemporaryDir locales;
         if (!std::setlocale(LC_NUMERIC, "cs_CZ.UTF-8")) {
@@ -134,12 +129,9 @@ private slots:
                                   "$$3$$1$$E$$7$$A-$$v0n$$v1n$$v2n$$v3-$$v4-$$v5n$$\n"));
     }
 
-    // A session of one vector saved to target: links are written through to their file,
-    // which stays where it was; a file not to be replaced, or a session that cannot be saved,
-    // leaves all as it was, with nothing left behind. limit caps the size of the files
-    // written. The new file takes the old one's mode, owner and group (root must not leave a
-    // user's file to root; chown clears the set-user-ID bit, so it comes first); a new one
-    // gets the mode the umask allows, and the umask stays as it was.
+    // Links are written through; a failed save leaves all as it was. The new file takes the
+    // old one's mode, owner and group (chown clears the set-user-ID bit, so it comes first);
+    // a new one the mode the umask allows. limit caps the size of files written.
     void save_data() {
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QString>("target");
@@ -223,8 +215,7 @@ private slots:
         QCOMPARE(describe(dir.path()).replaceInStrings("$$1$$1$$A$$1$$0$$0$$0$$\n", "new"), after);
     }
 
-    // A process ended by a signal in the middle of a save leaves the old file and no
-    // temporary. The signal comes from inside the write, which a small file size limit stops.
+    // Killed mid-write (a file size limit stops it), a save leaves the old file alone.
     void interruptedSave() {
         QTemporaryDir dir;
         QVERIFY(writeBytes(dir.filePath("keep.zdr"), "old"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/intersection.h"
 #include "geometry/measure.h"
+#include "gui/naturalorder.h"
 #include "gui/windowfixture.h"
 #include "session/sessiontesthelpers.h"
 #include "support/dialogscript.h"
@@ -9,21 +10,18 @@
 #include <QAbstractButton>
 #include <QGraphicsView>
 #include <QRandomGenerator>
-#include <QUndoStack>
 
 namespace {
 
-// One seed and a fixed number of actions (STEREON_STRESS_ACTIONS sets another). Every number
-// is drawn from the seed; only the display's timing (a combo's list that opens or not) can
-// steer a run elsewhere.
+// Every number is drawn from the seed; only the display's timing (a combo's list that opens
+// or not) can steer a run elsewhere. STEREON_STRESS_ACTIONS sets another count.
 constexpr quint32 seed = 20240611;
 int actionCount() {
     const int count = qEnvironmentVariableIntValue("STEREON_STRESS_ACTIONS");
     return count > 0 ? count : 3000;
 }
 
-// Texts a user might type into any field, split at "|": numbers in every form, junk, names
-// that exist or cannot be saved, and text the rich-text labels must not interpret.
+// Numbers in every form, junk, names that exist or cannot be saved, markup.
 const QStringList typedTexts =
     QString::fromUtf8("|0|1|-2.5|3.25|1e3|-1e-9|1e308|12..3|1,5|-|+|.|nan|inf|abc|P1|A|  |x$$y|"
                       "end$|<b>b</b>|a'b\"c|&amp;|99999999999999999999|0.00001|\xc5\xbe\xc3\xa1k|"
@@ -45,9 +43,8 @@ const QHash<QString, int> pickerKinds = {{"vectorPoint1", 1},       {"vectorPoin
                                          {"distanceObject2", 13}};
 const char* const kindWords[] = {"Point", "Vector", "Line", "Surface"};
 
-// Answers every modal dialog at random: a message box with one of its buttons, a file dialog
-// with one of a few paths or a cancel. Session dialogs get session paths, others
-// (screenshots) paths of their own, so a screenshot never overwrites a session.
+// Answers every dialog at random. Screenshots get paths of their own, so that they never
+// overwrite a session.
 class RandomAnswerer : public ModalAnswerer {
 public:
     explicit RandomAnswerer(const QTemporaryDir& dir) : ModalAnswerer(5) {
@@ -84,8 +81,8 @@ private:
 
 } // namespace
 
-// Thousands of random user actions on the real window (the toolkit's own dialogs, answered
-// at random), with what must always hold checked after each one.
+// Thousands of random user actions on the real window, with what must always hold checked
+// after each one.
 class StressTest : public QObject {
     Q_OBJECT
     WindowFixture f;
@@ -180,8 +177,7 @@ private:
         return what;
     }
 
-    // A key on the combo, or in its list opened with the mouse, then taking or leaving the
-    // choice. Every number is drawn up front, so the run does not depend on the display.
+    // Every number is drawn up front, so that the run does not depend on the display.
     QString useCombo() {
         QComboBox* combo = pick<QComboBox>();
         if (!combo)
@@ -234,8 +230,7 @@ private:
         return QStringLiteral("type \"%1\"%2").arg(text.left(20), enter ? " + Return" : "");
     }
 
-    // Small whole numbers in every number field of the page, then one of its commands: most
-    // such input is valid, and equal or parallel operands come up often.
+    // Small whole numbers everywhere: valid input, with equal or parallel operands often.
     QString fillPage() {
         for (QLineEdit* field : usable<QLineEdit>()) {
             if (field->objectName().endsWith(QLatin1String("Name")))
@@ -247,8 +242,6 @@ private:
         return click(pick<QPushButton>(), QStringLiteral("fill and"));
     }
 
-    // A wheel turn, a drag, a click or one of the 3D view's keys (F12 asks for a screenshot,
-    // Escape leaves full screen) on a grid or the 3D view.
     QString pointerOnView(bool grid) {
         QWidget* target = nullptr;
         if (grid) {
@@ -334,16 +327,24 @@ private:
         return QStringLiteral("language %1").arg(index);
     }
 
-    // Every visible object has exactly one list row, kind by kind in name order, a hidden one
-    // none; Save works when there is something to save.
+    // The visible objects of a kind, in the order people count them.
+    std::vector<std::string> visibleNames(Kind kind) const {
+        std::vector<std::string> names;
+        for (const auto& [name, object] : store().objects(kind))
+            if (object->visible)
+                names.push_back(name);
+        std::sort(names.begin(), names.end(), naturallyBefore);
+        return names;
+    }
+
+    // One list row per visible object, kind by kind in name order; Save when there are any.
     QString checkEntries() const {
         const QStringList listed =
             rows(f.find<ObjectList>("objectList")->model(), ObjectRole::Name);
         QStringList expected;
         for (Kind kind : storedKinds)
-            for (const auto& [name, object] : store().objects(kind))
-                if (object->visible)
-                    expected << QString::fromUtf8(name);
+            for (const std::string& name : visibleNames(kind))
+                expected << QString::fromUtf8(name);
         if (listed != expected)
             return QStringLiteral("the list holds [%1], expected [%2]")
                 .arg(listed.join(", "), expected.join(", "));
@@ -352,22 +353,8 @@ private:
         return QString();
     }
 
-    // No two rows of the list overlap, and every row is at least as tall as its text.
     QString checkRows() const {
-        const auto* list = f.find<ObjectList>("objectList");
-        if (!list->isVisible())
-            return QString();
-        const int textHeight = QFontMetrics(list->font()).height();
-        QRect previous;
-        for (int row = 0; row < list->model()->rowCount(); ++row) {
-            const QRect rect = list->visualRect(list->model()->index(row, 0));
-            if (rect.height() < textHeight)
-                return QStringLiteral("row %1 is %2 pixels tall").arg(row).arg(rect.height());
-            if (row > 0 && rect.top() <= previous.bottom())
-                return QStringLiteral("rows %1 and %2 overlap").arg(row - 1).arg(row);
-            previous = rect;
-        }
-        return QString();
+        return f.find<ObjectList>("objectList")->isVisible() ? f.rowsProblem() : QString();
     }
 
     // Every object picker holds the visible objects of its kinds, in order.
@@ -381,8 +368,8 @@ private:
             const bool withKind = kinds & (kinds - 1);
             QStringList expected;
             for (Kind kind : storedKinds)
-                for (const auto& [name, object] : store().objects(kind))
-                    if (kinds & (1 << fileCode(kind)) && object->visible)
+                for (const std::string& name : visibleNames(kind))
+                    if (kinds & (1 << fileCode(kind)))
                         expected << (withKind ? QCoreApplication::translate(
                                                     "StereonGUI", kindWords[fileCode(kind)]) +
                                                     ' '

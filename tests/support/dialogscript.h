@@ -11,10 +11,8 @@
 
 #include <functional>
 
-// Answers the modal dialogs that the code under test opens, from the event loop: an answer may
-// open a dialog of its own (a file dialog asks before replacing a file), and a timer does not
-// fire again while its slot runs. The dialogs must be the toolkit's own
-// (Qt::AA_DontUseNativeDialogs).
+// Answers modal dialogs (Qt::AA_DontUseNativeDialogs) from the event loop: an answer may open
+// a dialog of its own, and a timer does not fire again while its slot runs.
 class ModalAnswerer : public QObject {
 public:
     explicit ModalAnswerer(int interval = 10) {
@@ -42,19 +40,14 @@ private:
     bool answering = false;
 };
 
-// Answers dialogs one planned step after the other, and notes each as "title" or "title:
-// text", and a box's informative text apart from that. A dialog that no step expects is noted
-// as "unexpected title" and closed, so a test never hangs on it. Keep one script alive at a
-// time.
+// Answers dialogs step by step, noting each as "title" or "title: text" (and a box's details
+// apart); one no step expects is noted "unexpected title" and closed. One script at a time.
 class DialogScript : public ModalAnswerer {
 public:
-    // A message box answered with one of its buttons.
     DialogScript& press(QMessageBox::StandardButton button) {
         return step<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
     }
-    // A file dialog answered with a path, or cancelled when the path is empty. The full path
-    // goes in the name field, so a folder that does not exist reaches the caller as typed;
-    // QFileDialog's own accept() checks the name, reached through QDialog.
+    // A path, or a cancel when it is empty. QFileDialog's own accept() checks the name.
     DialogScript& choose(const QString& path) {
         return step<QFileDialog>([path](QFileDialog* files) {
             if (path.isEmpty())

@@ -2,9 +2,12 @@
 #pragma once
 
 #include "geometry/construction.h"
+#include "geometry/line.h"
+#include "geometry/surface.h"
 
 #include <QStringList>
 
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -20,10 +23,38 @@ T* add(ObjectStore& store, const std::string& name, const T& object, bool visibl
     return store.insert(raw->type(), std::move(p)) ? raw : nullptr;
 }
 
-// Files the objects of a script of ";"-separated commands "kind name operands" through the
-// constructions: P and V take coordinates, F two points (a vector between them), L two
-// operands, S three (points, or two vectors and a point), N a point and a normal, E a normal
-// and d, X two objects to intersect. False at the first refusal, whose reason goes to why.
+// "code name visible numbers <parents", code as a file writes the kind: the coordinates of a
+// point or vector (a negative zero kept when asked: what a file says); the point and direction
+// of a line; the normal, d and point of a plane.
+inline QString objectState(const SpaceObject& o, bool zeroSigns = false) {
+    std::vector<double> n;
+    const auto put = [&n](const vector4D& c) { n.insert(n.end(), {c.x(), c.y(), c.z()}); };
+    const bool coordinates = o.type() == Kind::Point || o.type() == Kind::Vector;
+    const bool signs = zeroSigns && coordinates;
+    if (coordinates) {
+        put(static_cast<const Point&>(o).coordinates);
+    } else if (o.type() == Kind::Line) {
+        put(static_cast<const line&>(o).point.coordinates);
+        put(static_cast<const line&>(o).direction.coordinates);
+    } else {
+        const auto& s = static_cast<const surface&>(o);
+        put(s.normal.coordinates);
+        n.push_back(s.d);
+        put(s.point.coordinates);
+    }
+    QString text = QString::number(fileCode(o.type())) + ' ' + QString::fromStdString(o.name) +
+                   (o.visible ? " 1" : " 0");
+    char number[32];
+    for (double v : n)
+        text +=
+            QLatin1String(number, std::snprintf(number, sizeof number, " %g", signs ? v : v + 0.0));
+    for (std::size_t i = 0; i < o.parents.size(); ++i)
+        text += (i ? "," : " <") + QString::fromStdString(o.parents[i]->name);
+    return text;
+}
+
+// Builds "kind name operands;...": P and V coordinates, F two points, L two operands, S three,
+// N a point and a normal, E a normal and d, X two objects. False at the first refusal.
 inline bool buildObjects(ObjectStore& store, const QString& script, Refusal* why = nullptr) {
     for (const QString& command : script.split(';', Qt::SkipEmptyParts)) {
         const QStringList w = command.split(' ', Qt::SkipEmptyParts);

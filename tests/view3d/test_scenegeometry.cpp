@@ -6,7 +6,6 @@
 #include "view3d/scenegeometry.h"
 
 #include <QMatrix4x4>
-#include <QTest>
 
 #include <algorithm>
 #include <limits>
@@ -31,8 +30,7 @@ scene::Patch facing(double x, double z) {
     return *scene::patchGeometry({x, 0, z}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1});
 }
 
-// What the patches hide from the view's camera at (0, 0, distance), looking at the origin:
-// 45 degrees, square, 0.1 to 100, over 400 by 400 pixels.
+// What the patches hide from the view's camera at (0, 0, distance), over 400 by 400 pixels.
 Occlusion occlusion(double distance, const std::vector<scene::Patch>& patches) {
     QMatrix4x4 perspective;
     perspective.perspective(45.0f, 1.0f, 0.1f, 100.0f);
@@ -50,8 +48,6 @@ bool hidesAround(const Occlusion& o, const Vec3& centre, double margin = 0.0) {
 
 } // namespace
 
-// The camera's arithmetic, what the view issues to GL and what its planes hide, checked
-// without a context.
 class TestSceneGeometry : public QObject {
     Q_OBJECT
 private slots:
@@ -93,41 +89,34 @@ private slots:
         COMPARE_POINT(words[0] == "eye" ? camera.eye() : now, after);
     }
 
-    void ticksStopBeforePlus100() {
+    // Along +y (no turn), straight down, oblique, and shorter than its head.
+    void arrowEndsAtTip() {
+        const Vec3 arrows[][2] = {{{0, 0, 0}, {0, 3, 0}},
+                                  {{1, 1, 0}, {0, -3, 0}},
+                                  {{1, 2, 3}, {2, -1, 4}},
+                                  {{0, 0, 0}, {0.1, 0, 0}}};
+        for (const auto& [start, c] : arrows) {
+            const auto arrow = scene::arrowGeometry(start, c);
+            QVERIFY(arrow && arrow->tip == start + c);
+            // The cone's apex (0, 0.2, 0), turned and moved, is the tip.
+            COMPARE_POINT(arrow->headBase + scene::rotated({0, 0.2, 0}, arrow->angle, arrow->axis),
+                          start + c);
+            // The shaft runs to the head's base, backwards when c is short.
+            COMPARE_CLOSE((arrow->shaftEnd - start).length(), std::fabs(c.length() - 0.2));
+        }
+    }
+
+    // Zero, NaN and infinite input draws nothing. A line reaches 100 direction vectors either
+    // way; a patch is 12 by 12 along u and v, its normal folded into the positive octant. Axis
+    // ticks stop before +100.
+    void linesAndPatches() {
         const auto ticks = scene::tickSegments();
-        auto xTickAt = [&ticks](double x) {
+        const auto xTickAt = [&ticks](double x) {
             return std::any_of(ticks.begin(), ticks.end(), [x](const scene::Segment& s) {
                 return s.from.x == x && s.to.x == x && s.from.y == -0.05 && s.to.y == 0.05;
             });
         };
         QVERIFY(xTickAt(-100.0) && xTickAt(99.0) && !xTickAt(100.0));
-    }
-
-    void arrowEndsAtTip_data() {
-        QTest::addColumn<Vec3>("start");
-        QTest::addColumn<Vec3>("c");
-        QTest::newRow("along +y, no turn") << Vec3{0, 0, 0} << Vec3{0, 3, 0};
-        QTest::newRow("straight down") << Vec3{1, 1, 0} << Vec3{0, -3, 0};
-        QTest::newRow("oblique") << Vec3{1, 2, 3} << Vec3{2, -1, 4};
-        QTest::newRow("shorter than its head") << Vec3{0, 0, 0} << Vec3{0.1, 0, 0};
-    }
-    void arrowEndsAtTip() {
-        QFETCH(Vec3, start);
-        QFETCH(Vec3, c);
-        const auto arrow = scene::arrowGeometry(start, c);
-        QVERIFY(arrow && arrow->tip == start + c);
-        // The cone's apex (0, 0.2, 0), turned and moved, is the tip.
-        COMPARE_POINT(arrow->headBase + scene::rotated({0, 0.2, 0}, arrow->angle, arrow->axis),
-                      start + c);
-        // The shaft runs to the head's base, backwards when c is short.
-        COMPARE_CLOSE((arrow->shaftEnd - start).length(), std::fabs(c.length() - 0.2));
-    }
-
-    // Zero, NaN and infinite input draws nothing, nor does a line whose reach overflows.
-    // A line reaches 100 direction vectors either way, whatever their length. A patch is 12 by
-    // 12 along u and v as given, not squared up, its normal folded into the positive octant
-    // so that every plane faces the light the same way.
-    void linesAndPatches() {
         const Vec3 o{0, 0, 0}, x{1, 0, 0}, y{0, 1, 0}, z{0, 0, 1};
         QVERIFY(!scene::arrowGeometry({1, 1, 1}, o) && !scene::arrowGeometry({kNaN, 0, 0}, x));
         QVERIFY(!scene::lineSegment(o, o) && !scene::lineSegment({0, -kInf, 0}, x));
@@ -147,60 +136,51 @@ private slots:
         COMPARE_POINT(patch->normal, (Vec3{2.0 / 3, 2.0 / 3, 1.0 / 3}));
     }
 
-    void sphereIsClosedAndOutward_data() {
-        QTest::addColumn<int>("segments");
-        QTest::newRow("full") << scene::sphereSegments;
-        QTest::newRow("coarse, for small spheres") << scene::sphereSegmentsFor(1.0);
-    }
+    // Full, and coarse for small spheres.
     void sphereIsClosedAndOutward() {
-        QFETCH(int, segments);
-        const scene::Mesh mesh = scene::sphereMesh(segments);
-        QCOMPARE(mesh.normals.size(), mesh.vertices.size());
-        for (size_t i = 0; i < mesh.vertices.size(); ++i) {
-            COMPARE_CLOSE(mesh.vertices[i].length(), 0.05);
-            COMPARE_POINT(mesh.normals[i], mesh.vertices[i] * 20.0);
-        }
-        // The triangles reach both poles, and each turns counter-clockwise seen from outside,
-        // as culling expects.
-        double lowest = 1.0, highest = -1.0;
-        for (size_t t = 0; t < mesh.triangles.size(); t += 3) {
-            for (size_t k = 0; k < 3; ++k) {
-                QVERIFY(mesh.triangles[t + k] < mesh.vertices.size());
-                lowest = std::min(lowest, mesh.vertices[mesh.triangles[t + k]].y);
-                highest = std::max(highest, mesh.vertices[mesh.triangles[t + k]].y);
+        for (const int segments : {scene::sphereSegments, scene::sphereSegmentsFor(1.0)}) {
+            const scene::Mesh mesh = scene::sphereMesh(segments);
+            QCOMPARE(mesh.normals.size(), mesh.vertices.size());
+            for (size_t i = 0; i < mesh.vertices.size(); ++i) {
+                COMPARE_CLOSE(mesh.vertices[i].length(), 0.05);
+                COMPARE_POINT(mesh.normals[i], mesh.vertices[i] * 20.0);
             }
-            const Vec3& a = mesh.vertices[mesh.triangles[t]];
-            const Vec3 b = mesh.vertices[mesh.triangles[t + 1]] - a;
-            const Vec3 c = mesh.vertices[mesh.triangles[t + 2]] - a;
-            QVERIFY((b.y * c.z - b.z * c.y) * a.x + (b.z * c.x - b.x * c.z) * a.y +
-                        (b.x * c.y - b.y * c.x) * a.z >
-                    0.0);
+            // Both poles reached, each triangle counter-clockwise from outside, for culling.
+            double lowest = 1.0, highest = -1.0;
+            for (size_t t = 0; t < mesh.triangles.size(); t += 3) {
+                for (size_t k = 0; k < 3; ++k) {
+                    QVERIFY(mesh.triangles[t + k] < mesh.vertices.size());
+                    lowest = std::min(lowest, mesh.vertices[mesh.triangles[t + k]].y);
+                    highest = std::max(highest, mesh.vertices[mesh.triangles[t + k]].y);
+                }
+                const Vec3& a = mesh.vertices[mesh.triangles[t]];
+                const Vec3 b = mesh.vertices[mesh.triangles[t + 1]] - a;
+                const Vec3 c = mesh.vertices[mesh.triangles[t + 2]] - a;
+                QVERIFY((b.y * c.z - b.z * c.y) * a.x + (b.z * c.x - b.x * c.z) * a.y +
+                            (b.x * c.y - b.y * c.x) * a.z >
+                        0.0);
+            }
+            COMPARE_CLOSE(lowest, -0.05);
+            COMPARE_CLOSE(highest, 0.05);
         }
-        COMPARE_CLOSE(lowest, -0.05);
-        COMPARE_CLOSE(highest, 0.05);
     }
 
+    // The patch hides what lies wholly behind it or off screen; not what is in front, pierces
+    // it, lies closer than its radius, beside it, at its edge or behind the eye.
     void patchHidesOnlyWhatLiesWhollyBehindIt() {
-        // At distance 40 the patch at z = 0 spans about a third of the view.
         const Occlusion o = occlusion(40.0, {facing(0.0, 0.0)});
-        QVERIFY(hidesAround(o, {0, 0, -2}));
-        QVERIFY(hidesAround(o, {3, 3, -1}));
-        QVERIFY(!hidesAround(o, {0, 0, 2}));      // in front
-        QVERIFY(!hidesAround(o, {0, 0, 0}));      // pierces it
-        QVERIFY(!hidesAround(o, {0, 0, -0.04}));  // closer than its radius
-        QVERIFY(!hidesAround(o, {10, 0, -2}));    // beside it on screen
-        QVERIFY(!hidesAround(o, {6.3, 0, -0.5})); // peeks out at the edge
+        const Vec3 points[] = {{0, 0, -2},    {3, 3, -1},  {200, 0, 0},    {0, 0, 2}, {0, 0, 0},
+                               {0, 0, -0.04}, {10, 0, -2}, {6.3, 0, -0.5}, {0, 0, 45}};
+        QString hidden;
+        for (const Vec3& at : points)
+            hidden += hidesAround(o, at) ? '1' : '0';
+        QCOMPARE(hidden, "111000000");
         // Wide lines drawn near the edge could reach past it.
-        QVERIFY(hidesAround(o, {4.3, 0, -0.1}, 0.0));
-        QVERIFY(!hidesAround(o, {4.3, 0, -0.1}, 10.0));
-        // Off screen nothing shows anyway; behind the eye nothing is known.
-        QVERIFY(hidesAround(o, {200, 0, 0}));
-        QVERIFY(!hidesAround(o, {0, 0, 45}));
+        QVERIFY(hidesAround(o, {4.3, 0, -0.1}, 0.0) && !hidesAround(o, {4.3, 0, -0.1}, 10.0));
         QVERIFY(!hidesAround(occlusion(40.0, {}), {0, 0, -2}));
     }
 
-    // A patch wholly behind another is not drawn, whichever comes first; one partly behind
-    // it is drawn where it shows.
+    // A patch wholly behind another is not drawn; one partly behind it, where it shows.
     void drawnRectsHoldTheVisiblePart() {
         const scene::Patch front = facing(0.0, 0.0);
         const scene::Patch hidden = facing(0.0, -20.0);
@@ -223,9 +203,7 @@ private slots:
         QCOMPARE(drawn, "111100");
     }
 
-    // Seen from distance 3, the plane x + z = 0 reaches behind the eye; what is in front
-    // still covers the right half of the view. Wholly behind the eye, a patch draws nothing
-    // and hides nothing.
+    // Reaching behind the eye, a plane hides with what is in front; wholly behind, nothing.
     void patchCutAtTheNearPlaneHidesWithWhatIsLeft() {
         const scene::Patch cut = *scene::patchGeometry({0, 0, 0}, {1, 0, -1}, {0, 1, 0}, {1, 0, 1});
         const Occlusion o = occlusion(3.0, {cut});
@@ -236,8 +214,7 @@ private slots:
         QVERIFY(none.drawnRects(behind).empty() && !hidesAround(none, {0, 0, 0}));
     }
 
-    // Window coordinates of a million pixels and more lose the precision the cells need:
-    // such a patch is drawn as it is and hides nothing.
+    // A million pixels away, coordinates lose the cells' precision: drawn whole, hiding nothing.
     void farOffTheViewIsLeftAlone() {
         const scene::Patch far = facing(1e9, -5.0);
         const Occlusion o = occlusion(40.0, {far, facing(0.0, 0.0)});
