@@ -519,5 +519,13 @@ Objekt &quot;%1&quot; již existuje.</translation>
         <source>Input/output error</source>
         <translation>Chyba vstupu/výstupu</translation>
     </message>
+    <message>
+        <source>Save As</source>
+        <translation>Uložit jako</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Bez názvu</translation>
+    </message>
 </context>
 </TS>

@@ -519,5 +519,13 @@ Objekt &quot;%1&quot; už existuje.</translation>
         <source>Input/output error</source>
         <translation>Chyba vstupu/výstupu</translation>
     </message>
+    <message>
+        <source>Save As</source>
+        <translation>Uložiť ako</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Bez názvu</translation>
+    </message>
 </context>
 </TS>

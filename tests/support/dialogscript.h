@@ -43,9 +43,9 @@ private:
 };
 
 // Answers dialogs one planned step after the other, and notes each as "title" or "title:
-// text", and a box's informative text apart from that. A dialog that no step expects is noted
-// as "unexpected title" and closed, so a test never hangs on it. Keep one script alive at a
-// time.
+// text", and apart from that a box's informative text or the file a file dialog proposes. A dialog
+// that no step expects is noted as "unexpected title" and closed, so a test never hangs on it. Keep
+// one script alive at a time.
 class DialogScript : public ModalAnswerer {
 public:
     // A message box answered with one of its buttons.
@@ -81,6 +81,9 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             note += QStringLiteral(": ") + box->text();
             informativeTexts << box->informativeText();
+        } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            informativeTexts << files->directory().filePath(
+                files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text());
         }
         // Noted first: the answer may open the next dialog.
         const int at = int(seenDialogs.size());
