@@ -109,8 +109,15 @@ sleep 0.5
 [ "$(xdotool getwindowname "$window")" = 'scene.zdr* - Stereon' ] ||
     fail "title after the change: $(xdotool getwindowname "$window")"
 xdotool key ctrl+shift+s
-dialog=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name 'Save Stereon Session' |
-         head -n 1) || fail "no save dialog"
+# xdotool's search by name can list the dialog's parent too: the dialog is the other window.
+dialog=
+for _ in $(seq 150); do
+    dialog=$(xdotool search --onlyvisible --pid "$pid" --name 'Save Stereon Session' |
+             grep -vx "$window" | head -n 1) || true
+    [ -n "$dialog" ] && break
+    sleep 0.2
+done
+[ -n "$dialog" ] || fail "no save dialog"
 # Only a name that starts like no file there: the dialog opens in the session's folder, and
 # the completer's list would take the keys. A dialog that was not ready for the keys yet (it
 # comes up slowly under the sanitizers) gets them again.
