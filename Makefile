@@ -7,7 +7,7 @@ XVFB        = xvfb-run -a -s "-screen 0 1280x1024x24"
 
 # Debian packages the build, the tests and the program need.
 PACKAGES = g++ make cmake pkg-config \
-           qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev \
+           qt6-base-dev qt6-qpa-plugins libqt6opengl6-dev qt6-translations-l10n \
            qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
            libgl-dev libglu1-mesa-dev libgl1-mesa-dri \
            xvfb xauth fonts-dejavu-core locales xdotool imagemagick libx11-dev

@@ -487,5 +487,49 @@ Objekt &quot;%1&quot; již existuje.</translation>
         <source>line %1: </source>
         <translation>řádek %1: </translation>
     </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Adresář nebo soubor neexistuje</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Přístup odmítnut</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Systém souborů je pouze pro čtení</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Na zařízení není volné místo</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Překročena disková kvóta</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Není adresářem</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Je adresářem</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Jméno souboru je příliš dlouhé</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Chyba vstupu/výstupu</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Uložit jako</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Bez názvu</translation>
+    </message>
 </context>
 </TS>

@@ -487,5 +487,49 @@ Objekt &quot;%1&quot; už existuje.</translation>
         <source>line %1: </source>
         <translation>riadok %1: </translation>
     </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Súbor alebo adresár neexistuje</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Prístup zamietnutý</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Súborový systém je len na čítanie</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Na zariadení nie je voľné miesto</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Prekročená disková kvóta</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Nie je adresár</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Je adresár</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Názov súboru je príliš dlhý</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Chyba vstupu/výstupu</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Uložiť ako</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Bez názvu</translation>
+    </message>
 </context>
 </TS>

@@ -3,9 +3,36 @@
 
 #include "gui/stereongui.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace {
+
+// The usual reasons of a failed system call in the user's language, worded in English as the
+// C library words them; any other in the C library's own words.
+QString systemReason(int error) {
+    switch (error) {
+    case ENOENT:
+        return StereonGUI::tr("No such file or directory");
+    case EACCES:
+        return StereonGUI::tr("Permission denied");
+    case EROFS:
+        return StereonGUI::tr("Read-only file system");
+    case ENOSPC:
+        return StereonGUI::tr("No space left on device");
+    case EDQUOT:
+        return StereonGUI::tr("Disk quota exceeded");
+    case ENOTDIR:
+        return StereonGUI::tr("Not a directory");
+    case EISDIR:
+        return StereonGUI::tr("Is a directory");
+    case ENAMETOOLONG:
+        return StereonGUI::tr("File name too long");
+    case EIO:
+        return StereonGUI::tr("Input/output error");
+    }
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 // The texts match describeProblem(), which stereon-cli prints.
 QString reason(const FileStatus& status) {
@@ -14,7 +41,7 @@ QString reason(const FileStatus& status) {
     case FileProblem::None:
         return QString();
     case FileProblem::System:
-        return QString::fromLocal8Bit(std::strerror(status.error));
+        return systemReason(status.error);
     case FileProblem::NotRegularFile:
         return StereonGUI::tr("not a regular file");
     case FileProblem::SymlinkLoop:

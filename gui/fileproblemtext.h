@@ -6,5 +6,5 @@
 #include <QString>
 
 // The second line of the window's "Save Error" and "Load Error" boxes: "file: reason", the
-// reason in the user's language (the system's own text for a failed system call).
+// reason in the user's language (the system's own text for an unusual failed system call).
 QString fileProblemText(const QString& fileName, const FileStatus& status);

@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QScreen>
@@ -55,7 +56,6 @@ StereonGUI::StereonGUI(const QString& settingsFolder, QWidget* parent)
       session_(new SessionModel(this)), objects_(new ObjectListModel(session_, this)) {
     settings.read();
 
-    setWindowTitle(QStringLiteral("Stereon"));
     setWindowIcon(QIcon(QStringLiteral(":/data/stereon.png")));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     move(10, 10);
@@ -63,15 +63,14 @@ StereonGUI::StereonGUI(const QString& settingsFolder, QWidget* parent)
     buildFrame();
 
     optionsPage->showSettings(settings.language, settings.loadLastSession);
-    const bool translatorInstalled =
-        translator.load(QStringLiteral(":/data/lang_%1").arg(settings.language));
-    if (translatorInstalled)
-        QCoreApplication::installTranslator(&translator);
-    else
+    if (!installLanguage(settings.language))
         languageChange();
 
-    connect(session_, &SessionModel::fileNameChanged, this,
-            [this](const QString& fileName) { settings.lastSession = fileName; });
+    connect(session_, &SessionModel::fileNameChanged, this, [this](const QString& fileName) {
+        settings.lastSession = fileName;
+        showTitle();
+    });
+    connect(session_, &SessionModel::modifiedChanged, this, &QWidget::setWindowModified);
     openStartSession();
     // The session the window opens with is where the history starts.
     session_->undoStack()->clear();
@@ -204,6 +203,7 @@ void StereonGUI::buildPages() {
              new IntersectPage(session_, pointsLinesPlanes),
              new AnglePage(session_, vectorsLinesPlanes),
              new DistancePage(session_, pointsLinesPlanes)};
+    listPage->addKeysTo(this);
     for (Page* page : std::as_const(pages)) {
         page->hide();
         menuLayout->addWidget(page, 1);
@@ -292,20 +292,35 @@ void StereonGUI::languageChange() {
     for (int i = 0; i < menuButtons.size(); ++i)
         menuButtons[i]->setText(tr(menuTexts[i]));
     objects_->retranslate();
+    showTitle();
+}
+
+void StereonGUI::showTitle() {
+    // "[*]" shows the unsaved mark while the window is modified.
+    const QString& fileName = session_->fileName();
+    setWindowFilePath(fileName);
+    setWindowTitle(QStringLiteral("%1[*] - Stereon")
+                       .arg(fileName.isEmpty() ? tr("Untitled") : QFileInfo(fileName).fileName()));
+}
+
+bool StereonGUI::installLanguage(const QString& code) {
+    QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::removeTranslator(&qtCatalogue);
+    if (!translator.load(QStringLiteral(":/data/lang_%1").arg(code)))
+        return false;
+    if (qtCatalogue.loadLanguage(code))
+        QCoreApplication::installTranslator(&qtCatalogue);
+    QCoreApplication::installTranslator(&translator);
+    return true;
 }
 
 void StereonGUI::changeLang(const QString& code) {
     if (code == settings.language)
         return;
-    QCoreApplication::removeTranslator(&translator);
-    if (translator.load(QStringLiteral(":/data/lang_%1").arg(code))) {
-        QCoreApplication::installTranslator(&translator);
+    if (installLanguage(code) || code == QLatin1String("en"))
         settings.language = code;
-    } else if (code == QLatin1String("en")) {
-        settings.language = code;
-    } else if (translator.load(QStringLiteral(":/data/lang_%1").arg(settings.language))) {
-        QCoreApplication::installTranslator(&translator);
-    }
+    else
+        installLanguage(settings.language);
 }
 
 void StereonGUI::saveSettings() {
@@ -313,10 +328,7 @@ void StereonGUI::saveSettings() {
 }
 
 void StereonGUI::closeEvent(QCloseEvent* event) {
-    const ObjectStore& store = session_->store();
-    const bool holdsObjects = std::any_of(storedKinds.begin(), storedKinds.end(),
-                                          [&store](Kind kind) { return store.count(kind) > 0; });
-    if (session_->isModified() && holdsObjects && !listPage->offerToSave(tr("Exit"))) {
+    if (!listPage->offerToSave(tr("Exit"))) {
         event->ignore();
         return;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "gui/qtcatalogue.h"
 #include "gui/settings.h"
 
 #include <QKeySequence>
@@ -67,9 +68,14 @@ private:
     void openStartSession();
     void showPage(int index);
     void languageChange();
+    // The session's file name with the unsaved mark, in the title bar.
+    void showTitle();
+    // Installs the catalogues of a language; false (and none installed) when it has none.
+    bool installLanguage(const QString& code);
 
     Settings settings;
     QTranslator translator;
+    QtCatalogue qtCatalogue;
     SessionModel* session_;
     ObjectListModel* objects_;
 

@@ -50,25 +50,25 @@ ListPage::ListPage(SessionModel* session, ObjectListModel* objects, QWidget* par
     : Page(session, QT_TRANSLATE_NOOP("StereonGUI", "List of Objects"), QString(), parent),
       objects_(objects) {
     setObjectName(QStringLiteral("listPage"));
-    const auto headerButton = [this](const char* source, const QString& name,
-                                     const QKeySequence& shortcut) {
-        auto* button = captionButton<QToolButton>(source, name, shortcut);
+    const auto headerButton = [this](const char* source, const QString& name) {
+        auto* button = captionButton<QToolButton>(source, name);
         button->setProperty("isLabel", true);
         header()->addWidget(button);
         return button;
     };
-    // Their keys work on every page: the window holds them (see StereonGUI).
-    undoButton = headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Undo"), QStringLiteral("undoButton"),
-                              QKeySequence());
-    redoButton = headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Redo"), QStringLiteral("redoButton"),
-                              QKeySequence());
-    loadButton = headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Load"), QStringLiteral("loadButton"),
-                              QKeySequence(Qt::CTRL | Qt::Key_L));
-    saveButton = headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Save"), QStringLiteral("saveButton"),
-                              QKeySequence::Save);
+    // Their keys work on every page: the window holds them (see addKeysTo and StereonGUI).
+    undoButton =
+        headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Undo"), QStringLiteral("undoButton"));
+    redoButton =
+        headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Redo"), QStringLiteral("redoButton"));
+    loadButton =
+        headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Load"), QStringLiteral("loadButton"));
+    saveButton =
+        headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Save"), QStringLiteral("saveButton"));
+    saveAsButton =
+        headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Save As"), QStringLiteral("saveAsButton"));
     resetListButton =
-        headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Reset"), QStringLiteral("resetListButton"),
-                     QKeySequence(Qt::CTRL | Qt::Key_R));
+        headerButton(QT_TRANSLATE_NOOP("StereonGUI", "Reset"), QStringLiteral("resetListButton"));
 
     objectList = new ObjectList(body());
     objectList->setObjectName(QStringLiteral("objectList"));
@@ -103,6 +103,7 @@ ListPage::ListPage(SessionModel* session, ObjectListModel* objects, QWidget* par
 
     connect(loadButton, &QToolButton::clicked, this, qOverload<>(&ListPage::loadFile));
     connect(saveButton, &QToolButton::clicked, this, &ListPage::saveFile);
+    connect(saveAsButton, &QToolButton::clicked, this, &ListPage::saveFileAs);
     connect(resetListButton, &QToolButton::clicked, this, &ListPage::clearList);
     connect(objectList->delegate(), &ObjectDelegate::visibilityClicked, session,
             &SessionModel::setVisible);
@@ -113,6 +114,17 @@ ListPage::ListPage(SessionModel* session, ObjectListModel* objects, QWidget* par
     followSession();
 }
 
+void ListPage::addKeysTo(QWidget* window) {
+    // A click does nothing while its button is disabled, so the keys follow the buttons.
+    const auto key = [window](const QKeySequence& keys, QToolButton* button) {
+        connect(new QShortcut(keys, window), &QShortcut::activated, button, &QToolButton::click);
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_L), loadButton);
+    key(QKeySequence(Qt::CTRL | Qt::Key_S), saveButton);
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), saveAsButton);
+    key(QKeySequence(Qt::CTRL | Qt::Key_R), resetListButton);
+}
+
 QWidget* ListPage::focusTarget() {
     return objectList;
 }
@@ -120,7 +132,8 @@ QWidget* ListPage::focusTarget() {
 void ListPage::showEvent(QShowEvent* event) {
     Page::showEvent(event);
     const int height = titleLabel()->sizeHint().height();
-    for (QToolButton* button : {undoButton, redoButton, loadButton, saveButton, resetListButton})
+    for (QToolButton* button :
+         {undoButton, redoButton, loadButton, saveButton, saveAsButton, resetListButton})
         button->setFixedHeight(height);
 }
 
@@ -128,6 +141,7 @@ void ListPage::followSession() {
     // Nothing to save or clear until the list has entries.
     const bool anyVisible = session()->store().visibleCount() > 0;
     saveButton->setEnabled(anyVisible);
+    saveAsButton->setEnabled(anyVisible);
     resetListButton->setEnabled(anyVisible);
 }
 
@@ -156,11 +170,23 @@ void ListPage::deleteObject(const QString& name) {
 }
 
 bool ListPage::saveFile() {
-    const QString fileName = QFileDialog::getSaveFileName(
-        window(), uiText(QT_TRANSLATE_NOOP("StereonGUI", "Save Stereon Session")), QString(),
-        sessionFilter());
-    if (fileName.isEmpty())
+    const QString fileName = session()->fileName();
+    return fileName.isEmpty() ? saveFileAs() : saveTo(fileName);
+}
+
+bool ListPage::saveFileAs() {
+    // The dialog opens on the session's file; a name typed without an extension gets ".zdr",
+    // which the Load dialog's filter shows.
+    QFileDialog dialog(window(), uiText(QT_TRANSLATE_NOOP("StereonGUI", "Save Stereon Session")),
+                       session()->fileName(), sessionFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("zdr"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
+    return saveTo(dialog.selectedFiles().constFirst());
+}
+
+bool ListPage::saveTo(const QString& fileName) {
     if (const FileStatus status = session()->save(fileName); !status) {
         warnAboutFile(window(), uiText(QT_TRANSLATE_NOOP("StereonGUI", "Save Error")),
                       uiText(QT_TRANSLATE_NOOP("StereonGUI", "Failed to save the file")), fileName,
@@ -171,13 +197,15 @@ bool ListPage::saveFile() {
 }
 
 void ListPage::loadFile(const QString& fileName) {
-    if (holdsObjects(session()->store()) &&
-        !offerToSave(uiText(QT_TRANSLATE_NOOP("StereonGUI", "Load a Session"))))
+    if (!offerToSave(uiText(QT_TRANSLATE_NOOP("StereonGUI", "Load a Session"))))
         return;
     loadSession(fileName);
 }
 
 bool ListPage::offerToSave(const QString& title) {
+    // An emptied session has nothing to lose, though its history is away from the file.
+    if (!session()->isModified() || !holdsObjects(session()->store()))
+        return true;
     QMessageBox box(window());
     box.setWindowTitle(title);
     box.setText(uiText(QT_TRANSLATE_NOOP("StereonGUI", "Any unsaved changes will be lost.")));

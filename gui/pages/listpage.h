@@ -15,16 +15,20 @@ public:
 
     QWidget* focusTarget() override;
 
-    // Asks whether to save the session first; false when the user cancelled or the save
-    // failed, so that nothing is lost.
+    // Asks whether to save unsaved objects first; false when the user cancelled or the save
+    // failed, so that nothing is lost. True at once when there is nothing unsaved.
     bool offerToSave(const QString& title);
+    // The session's keys work on every page, so the window holds them: a hidden page's do not.
+    void addKeysTo(QWidget* window);
 
     // Unfolds the object's entry and scrolls to it.
     void showObject(const QString& name);
 
 public slots:
-    // Asks for a file name; true when the session was saved.
+    // Saves to the session's file, or asks for one when it has none; true when saved.
     bool saveFile();
+    // Asks for a file name, proposing the session's file; true when the session was saved.
+    bool saveFileAs();
     // Replaces the session by a file (asked for when the name is empty), after offering to
     // save unsaved objects.
     void loadFile(const QString& fileName);
@@ -40,6 +44,7 @@ protected:
 
 private:
     void followSession();
+    bool saveTo(const QString& fileName);
 
     ObjectListModel* objects_;
     ObjectList* objectList;
@@ -47,5 +52,6 @@ private:
     QToolButton* redoButton;
     QToolButton* loadButton;
     QToolButton* saveButton;
+    QToolButton* saveAsButton;
     QToolButton* resetListButton;
 };

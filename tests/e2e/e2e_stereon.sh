@@ -39,7 +39,7 @@ start() {
     # From its own folder, where the file dialogs open.
     (cd "$work" && exec ./stereon "$@") &
     pid=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name '^Stereon$' |
+    window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name ' - Stereon$' |
              head -n 1) || fail "no Stereon window appeared"
     # Let the first frames settle before anyone looks or types.
     sleep 1
@@ -92,7 +92,8 @@ screenshot "$work/second.png"
 differing=$(compare -metric AE "$work/first.png" "$work/second.png" null: 2>&1) || true
 [ "$differing" = 0 ] || fail "the last session did not come back ($differing pixels differ)"
 
-# 3. The user adds a point on the point page (F4) and saves the session (F1, Ctrl+S).
+# 3. The user adds a point on the point page (F4) and saves the session under another name
+# from there (Ctrl+Shift+S); the title bar marks the change until then.
 xdotool key F4
 sleep 0.5
 xdotool key ctrl+a
@@ -105,12 +106,19 @@ xdotool key Return
 xdotool type --delay 30 '3'
 xdotool key Return
 sleep 0.5
-xdotool key F1
-sleep 0.5
-xdotool key ctrl+s
-dialog=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name 'Save Stereon Session' |
-         head -n 1) || fail "no save dialog"
-# Only a name that starts like no file there: the dialog opens in the program's folder, and
+[ "$(xdotool getwindowname "$window")" = 'scene.zdr* - Stereon' ] ||
+    fail "title after the change: $(xdotool getwindowname "$window")"
+xdotool key ctrl+shift+s
+# xdotool's search by name can list the dialog's parent too: the dialog is the other window.
+dialog=
+for _ in $(seq 150); do
+    dialog=$(xdotool search --onlyvisible --pid "$pid" --name 'Save Stereon Session' |
+             grep -vx "$window" | head -n 1) || true
+    [ -n "$dialog" ] && break
+    sleep 0.2
+done
+[ -n "$dialog" ] || fail "no save dialog"
+# Only a name that starts like no file there: the dialog opens in the session's folder, and
 # the completer's list would take the keys. A dialog that was not ready for the keys yet (it
 # comes up slowly under the sanitizers) gets them again.
 for _ in 1 2 3; do
@@ -126,6 +134,9 @@ for _ in 1 2 3; do
     [ -s "$work/out.zdr" ] && break
 done
 [ -s "$work/out.zdr" ] || fail "the session was not saved"
+sleep 0.5
+[ "$(xdotool getwindowname "$window")" = 'out.zdr - Stereon' ] ||
+    fail "title after saving: $(xdotool getwindowname "$window")"
 close_window
 [ "$(settings_session)" = "1$work/out.zdr" ] ||
     fail "settings after saving: $(settings_session)"

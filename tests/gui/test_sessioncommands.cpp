@@ -7,6 +7,7 @@
 #include "view3d/glwidget.h"
 
 #include <QCheckBox>
+#include <QDir>
 
 namespace {
 
@@ -105,6 +106,114 @@ private slots:
         }
         QCOMPARE(script.seen(), dialogs);
         QCOMPARE(session(target), answer == QMessageBox::Save && !saveFails ? mine : "unreadable");
+    }
+
+    void fileKeys_data() {
+        QTest::addColumn<QSize>("size"); // empty: the window's own
+        QTest::addColumn<QByteArray>("lang");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("fromFile"); // the session is a copy of the example's
+        QTest::addColumn<bool>("change");   // a point is added before the keys
+        QTest::addColumn<QList<QKeySequence>>("keys");
+        QTest::addColumn<QString>("answer"); // for the file dialog, in the test's folder
+        QTest::addColumn<QStringList>("dialogs");
+        QTest::addColumn<QString>("proposed");   // by the file dialog; empty: not looked at
+        QTest::addColumn<QString>("savedTo");    // empty: the example's copy stays as it was
+        QTest::addColumn<QStringList>("titles"); // before the keys and after each
+        const QKeySequence save(Qt::CTRL | Qt::Key_S), saveAs(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+            load(Qt::CTRL | Qt::Key_L), reset(Qt::CTRL | Qt::Key_R), undo(Qt::CTRL | Qt::Key_Z);
+        const QString scene = "scene.zdr - Stereon", changed = "scene.zdr* - Stereon";
+        for (const QSize& size : {QSize(), QSize(800, 600)}) {
+            const auto row = [&size](const char* tag) -> QTestData& {
+                return QTest::addRow("%s%s", tag, size.isEmpty() ? "" : ", 800x600") << size;
+            };
+            row("ctrl+s with a file saves without asking; undo marks the change")
+                << QByteArray("en") << 7 << true << true << QList{save, undo} << "" << QStringList()
+                << ""
+                << "scene.zdr" << QStringList{changed, scene, changed};
+            // From a name field, which keeps only its own keys.
+            row("ctrl+s without a file asks, in Slovak, and adds .zdr")
+                << QByteArray("sk") << 3 << false << true << QList{save} << "walk1"
+                << QStringList{"Uložiť reláciu Stereon"} << ""
+                << "walk1.zdr" << QStringList{"Bez názvu* - Stereon", "walk1.zdr - Stereon"};
+            row("save as proposes the session's file")
+                << QByteArray("en") << 0 << true << true << QList{saveAs} << "copy"
+                << QStringList{"Save Stereon Session"} << "scene.zdr"
+                << "copy.zdr" << QStringList{changed, "copy.zdr - Stereon"};
+            // Qt's own question, from its Czech catalogue.
+            row("save as over the file asks to replace it, in Czech")
+                << QByteArray("cs") << 6 << true << true << QList{saveAs} << "scene.zdr"
+                << QStringList{"Uložit relaci Stereon",
+                               "Uložit relaci Stereon: Soubor scene.zdr již existuje.\n"
+                               "Chcete jej nahradit?"}
+                << "scene.zdr"
+                << "scene.zdr" << QStringList{changed, scene};
+            row("ctrl+l without changes asks only for the file")
+                << QByteArray("en") << 4 << true << false << QList{load} << otherSession
+                << QStringList{"Load Stereon Session"} << ""
+                << "" << QStringList{scene, "valid_scene.zdr - Stereon"};
+            // After a reset there is nothing to save, and Ctrl+S does nothing.
+            row("ctrl+r, ctrl+s, ctrl+z")
+                << QByteArray("en") << 9 << true << false << QList{reset, save, undo} << ""
+                << QStringList() << ""
+                << "" << QStringList{scene, "Untitled* - Stereon", "Untitled* - Stereon", scene};
+        }
+    }
+
+    // The session's keys work on every page; the title bar names the file and marks unsaved
+    // changes, in the window's language; the list's buttons fit a small window.
+    void fileKeys() {
+        QFETCH(QSize, size);
+        QFETCH(QByteArray, lang);
+        QFETCH(int, page);
+        QFETCH(bool, fromFile);
+        QFETCH(bool, change);
+        QFETCH(QList<QKeySequence>, keys);
+        QFETCH(QString, answer);
+        QFETCH(QStringList, dialogs);
+        QFETCH(QString, proposed);
+        QFETCH(QString, savedTo);
+        QFETCH(QStringList, titles);
+        WindowFixture f(lang + "\n0\n");
+        StereonGUI& w = *f.window;
+        if (size.isValid()) {
+            w.resize(size);
+            QCOMPARE(w.size(), size);
+        }
+        const QByteArray example = readBytes(lastSession);
+        QVERIFY(writeBytes(f.path("scene.zdr"), example));
+        if (fromFile)
+            QVERIFY(f.session().load(f.path("scene.zdr")));
+        if (change)
+            QVERIFY(f.build("P Q 1 2 3"));
+        const QByteArray mine = saved(f.session().store());
+        DialogScript script;
+        if (!answer.isEmpty())
+            script.choose(QDir(f.dir.path()).filePath(answer));
+        if (dialogs.size() > 1)
+            script.press(QMessageBox::Yes);
+        f.show(page);
+        QStringList seenTitles{w.windowHandle()->title()};
+        for (const QKeySequence& key : keys) {
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QTest::keySequence(&w, key);
+            QCoreApplication::processEvents();
+            seenTitles << w.windowHandle()->title();
+        }
+        QCOMPARE(seenTitles, titles);
+        QCOMPARE(script.seen(), dialogs);
+        if (!proposed.isEmpty())
+            QCOMPARE(script.details().value(0), f.path(proposed));
+        QCOMPARE(readBytes(f.path(savedTo.isEmpty() ? "scene.zdr" : savedTo)),
+                 savedTo.isEmpty() ? example : mine);
+        f.show(0);
+        for (auto* button : f.find("listPage")->findChildren<QToolButton*>()) {
+            const QRect inWindow(button->mapTo(&w, QPoint()), button->size());
+            QVERIFY2(w.rect().contains(inWindow) &&
+                         button->width() >= button->minimumSizeHint().width(),
+                     qPrintable(button->objectName()));
+        }
     }
 
     void startup_data() {

@@ -40,8 +40,9 @@ private:
     bool answering = false;
 };
 
-// Answers dialogs step by step, noting each as "title" or "title: text" (and a box's details
-// apart); one no step expects is noted "unexpected title" and closed. One script at a time.
+// Answers dialogs step by step, noting each as "title" or "title: text" (and apart, a box's
+// details or the file a file dialog proposes); one no step expects is noted "unexpected title"
+// and closed. One script at a time.
 class DialogScript : public ModalAnswerer {
 public:
     DialogScript& press(QMessageBox::StandardButton button) {
@@ -74,6 +75,9 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             note += QStringLiteral(": ") + box->text();
             informativeTexts << box->informativeText();
+        } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            informativeTexts << files->directory().filePath(
+                files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text());
         }
         // Noted first: the answer may open the next dialog.
         const int at = int(seenDialogs.size());
