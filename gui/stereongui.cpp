@@ -61,7 +61,8 @@ StereonGUI::StereonGUI(const QString& settingsFolder, QWidget* parent)
     applyStyleSheet();
     buildFrame();
 
-    optionsPage->showSettings(settings.language, settings.loadLastSession);
+    optionsPage->showSettings(settings.language, settings.loadLastSession, settings.showNames);
+    view3DPage->setNamesShown(settings.showNames);
     const bool translatorInstalled =
         translator.load(QStringLiteral(":/data/lang_%1").arg(settings.language));
     if (translatorInstalled)
@@ -207,6 +208,11 @@ void StereonGUI::buildPages() {
     connect(optionsPage, &OptionsPage::loadLastToggled, this, [this](bool loadLast) {
         settings.loadLastSession = loadLast;
         saveSettings();
+    });
+    connect(optionsPage, &OptionsPage::namesToggled, this, [this](bool shown) {
+        settings.showNames = shown;
+        saveSettings();
+        view3DPage->setNamesShown(shown);
     });
 }
 

@@ -53,7 +53,7 @@ private slots:
         if (!used.isEmpty()) {
             QCOMPARE(QDir(dir.filePath(used)).entryList(QDir::Files | QDir::Hidden),
                      limit ? QStringList() : QStringList{"settings.cfg"});
-            QCOMPARE(readBytes(settings.filePath()), QByteArray(limit ? "" : "de\n1\n"));
+            QCOMPARE(readBytes(settings.filePath()), QByteArray(limit ? "" : "de\n1\n1\n"));
         }
         settings.write(); // without a file, a no-op
     }
@@ -69,9 +69,11 @@ private slots:
             << QByteArray("cs\n007/jiří/úhly.zdr\n") << false
             << QString::fromUtf8("07/jiří/úhly.zdr");
         QTest::newRow("language only") << QByteArray("sk\n") << false << QString();
+        QTest::newRow("names off") << QByteArray("en\n0\n0\n") << false << QString();
     }
 
-    // Read and written back, a file stays as it was; one without a flag gets it, off.
+    // Read and written back, a file stays as it was; one without a flag gets it, off, and one
+    // without the names line (as older versions wrote it) gets it, on.
     void read() {
         QFETCH(QByteArray, file);
         QFETCH(bool, loadLast);
@@ -84,8 +86,10 @@ private slots:
         QCOMPARE(settings.loadLastSession, loadLast);
         QCOMPARE(settings.lastSession, lastSession);
         settings.write();
+        QCOMPARE(settings.showNames, file.count('\n') < 3);
         QCOMPARE(readBytes(dir.filePath("settings.cfg")),
-                 file.count('\n') == 2 ? file : file + "0\n");
+                 file.count('\n') == 3 ? file
+                                       : (file.count('\n') == 2 ? file : file + "0\n") + "1\n");
     }
 
     void installedProgram_data() {
