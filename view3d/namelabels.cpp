@@ -91,12 +91,29 @@ void NameLabels::paint(QPainter& painter, const double* modelView, const double*
                        : 0.0);
         text.setText(a.name);
         const QSizeF size = text.size();
-        QPointF topLeft(at.x() + offset * 0.7, at.y() - offset * 0.7 - size.height());
-        if (movable) {
-            topLeft.setX(std::clamp(topLeft.x(), gap, std::max(gap, width - size.width() - gap)));
-            topLeft.setY(std::clamp(topLeft.y(), gap, std::max(gap, height - size.height() - gap)));
+        // Above right of the anchor, else below right, above left, below left: a line or
+        // a plane through a named point still gets its name.
+        const double d = offset * 0.7;
+        const QPointF places[] = {{at.x() + d, at.y() - d - size.height()},
+                                  {at.x() + d, at.y() + d},
+                                  {at.x() - d - size.width(), at.y() - d - size.height()},
+                                  {at.x() - d - size.width(), at.y() + d}};
+        bool placed = false;
+        QPointF topLeft;
+        for (const QPointF& place : places) {
+            topLeft = place;
+            if (movable) {
+                topLeft.setX(
+                    std::clamp(topLeft.x(), gap, std::max(gap, width - size.width() - gap)));
+                topLeft.setY(
+                    std::clamp(topLeft.y(), gap, std::max(gap, height - size.height() - gap)));
+            }
+            if (written.take(QRectF(topLeft, size))) {
+                placed = true;
+                break;
+            }
         }
-        if (!written.take(QRectF(topLeft, size)))
+        if (!placed)
             continue;
         painter.setPen(outline);
         for (const QPointF& step : {QPointF(-1, -1), QPointF(1, -1), QPointF(-1, 1), QPointF(1, 1)})
