@@ -5,6 +5,7 @@
 #include "view3d/screenscale.h"
 #include "widgets/kindcolour.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QStaticText>
 
@@ -60,9 +61,15 @@ void NameLabels::paint(QPainter& painter, const double* modelView, const double*
     const ScreenScale scale(modelView, projection, viewport[3]);
     const double width = viewport[2] / ratio;
     const double height = viewport[3] / ratio;
+    // Written in memory and laid over the frame in one piece: a painter over GL pays a draw
+    // call for every piece of text, and Mesa a copy of its vertices.
+    QImage layer(viewport[2], viewport[3], QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(ratio);
+    layer.fill(Qt::transparent);
+    QPainter writer(&layer);
     QFont font = painter.font();
     font.setBold(true);
-    painter.setFont(font);
+    writer.setFont(font);
     const QColor outline(0, 0, 0, 220);
     QColor colours[4];
     for (Kind kind : storedKinds)
@@ -115,10 +122,12 @@ void NameLabels::paint(QPainter& painter, const double* modelView, const double*
         }
         if (!placed)
             continue;
-        painter.setPen(outline);
+        writer.setPen(outline);
         for (const QPointF& step : {QPointF(-1, -1), QPointF(1, -1), QPointF(-1, 1), QPointF(1, 1)})
-            painter.drawStaticText(topLeft + step, text);
-        painter.setPen(colours[fileCode(a.kind)]);
-        painter.drawStaticText(topLeft, text);
+            writer.drawStaticText(topLeft + step, text);
+        writer.setPen(colours[fileCode(a.kind)]);
+        writer.drawStaticText(topLeft, text);
     }
+    writer.end();
+    painter.drawImage(QPointF(0.0, 0.0), layer);
 }

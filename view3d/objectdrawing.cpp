@@ -394,39 +394,39 @@ void ObjectDrawing::sortPatches(const double* modelView) {
 void ObjectDrawing::flushSurfaces(const double* modelView, const Occlusion* occlusion) {
     // The eye looks along -z of the model-view: its row 2 is the view direction in the world.
     const Vec3 towardsEye{modelView[2], modelView[6], modelView[10]};
-    TranslucentScope translucent;
-    // The fill, then a darker outline over it.
-    auto draw = [](const scene::Patch& patch, const QColor& fill, const QColor& outline) {
-        glColor4d(fill.redF(), fill.greenF(), fill.blueF(), planeAlpha);
-        glBegin(GL_QUAD_STRIP);
+    // All corners in one array: every draw then names its four, and Mesa copies no
+    // vertices of its own for it.
+    for (const scene::Patch& patch : patches_)
         for (const Vec3& corner : patch.corners)
-            vertex(corner);
-        glEnd();
-        glColor4d(outline.redF(), outline.greenF(), outline.blueF(), 1.0);
-        glBegin(GL_LINE_LOOP);
-        for (int corner : {0, 1, 3, 2})
-            vertex(patch.corners[size_t(corner)]);
-        glEnd();
-    };
+            append(vertices_, corner);
+    TranslucentScope translucent;
+    ClientArraysScope arrays(vertices_.data(), nullptr);
     for (size_t i = 0; i < patches_.size(); ++i) {
-        const scene::Patch& patch = patches_[i];
-        const Vec3& n = patch.normal;
+        const Vec3& n = patches_[i].normal;
         const double facing =
             std::fabs(n.x * towardsEye.x + n.y * towardsEye.y + n.z * towardsEye.z);
         const QColor shade = planeShade(patchNames_[i]);
         const QColor fill =
             shade.lighter(int(100 * (planeAmbient + (1.0 - planeAmbient) * facing)));
         const QColor outline = shade.darker(int(100 / outlineShade));
+        const GLint first = GLint(4 * i);
+        glColor4d(fill.redF(), fill.greenF(), fill.blueF(), planeAlpha);
         if (occlusion) {
             ScissorScope scissor;
             for (const Occlusion::Rect& r : occlusion->drawnRects(i)) {
                 glScissor(r.x, r.y, r.width, r.height);
-                draw(patch, fill, outline);
+                glDrawArrays(GL_TRIANGLE_STRIP, first, 4);
             }
         } else {
-            draw(patch, fill, outline);
+            glDrawArrays(GL_TRIANGLE_STRIP, first, 4);
         }
+        // Over its own fill, and under the planes drawn after it.
+        const GLuint around[] = {GLuint(first), GLuint(first + 1), GLuint(first + 3),
+                                 GLuint(first + 2)};
+        glColor4d(outline.redF(), outline.greenF(), outline.blueF(), 1.0);
+        glDrawElements(GL_LINE_LOOP, 4, GL_UNSIGNED_INT, around);
     }
+    vertices_.clear();
     setMaterial(white, white);
     glColor4d(1.0, 1.0, 1.0, 1.0);
 }
