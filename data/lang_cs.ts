@@ -230,6 +230,10 @@
         <translation>Při startu načíst poslední relaci</translation>
     </message>
     <message>
+        <source>Show object names in the 3D view</source>
+        <translation>Zobrazovat názvy objektů ve 3D pohledu</translation>
+    </message>
+    <message>
         <source>Name:</source>
         <translation>Jméno:</translation>
     </message>

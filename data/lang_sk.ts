@@ -230,6 +230,10 @@
         <translation>Pri štarte načítať poslednú reláciu</translation>
     </message>
     <message>
+        <source>Show object names in the 3D view</source>
+        <translation>Zobrazovať názvy objektov v 3D pohľade</translation>
+    </message>
+    <message>
         <source>Name:</source>
         <translation>Meno:</translation>
     </message>

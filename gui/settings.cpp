@@ -64,6 +64,7 @@ void Settings::read(const QLocale& system) {
         const QString flagAndPath = stream.readLine();
         loadLastSession = flagAndPath.startsWith(QLatin1Char('1'));
         lastSession = flagAndPath.mid(1);
+        showNames = !stream.readLine().startsWith(QLatin1Char('0'));
         return;
     }
     // A file that is there but cannot be read is not replaced by the defaults.
@@ -74,6 +75,7 @@ void Settings::read(const QLocale& system) {
     language = system.name().left(2);
     loadLastSession = true;
     lastSession.clear();
+    showNames = true;
     write();
 }
 
@@ -86,7 +88,9 @@ void Settings::write() const {
         return;
     QTextStream stream(&file);
     stream.setEncoding(QStringConverter::Utf8);
-    stream << language << '\n' << (loadLastSession ? '1' : '0') << lastSession << '\n';
+    stream << language << '\n'
+           << (loadLastSession ? '1' : '0') << lastSession << '\n'
+           << (showNames ? '1' : '0') << '\n';
     stream.flush();
     if (stream.status() != QTextStream::Ok)
         file.cancelWriting();

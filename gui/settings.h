@@ -4,8 +4,10 @@
 #include <QLocale>
 #include <QString>
 
-// The two-line settings file "settings.cfg": the language code, then the load-last-session
-// flag ("0" or "1") followed directly by the path of the last session.
+// The settings file "settings.cfg": the language code, then the load-last-session flag ("0" or
+// "1") followed directly by the path of the last session, then whether the 3D view names its
+// objects ("0" or "1"). A file of two lines, as older versions wrote it, shows the names;
+// older versions read the first two lines of a file written now.
 class Settings {
 public:
     // The file lives in `folder`; when that folder cannot be written, in `fallbackFolder`.
@@ -25,6 +27,7 @@ public:
     QString language;
     QString lastSession;
     bool loadLastSession = true;
+    bool showNames = true;
 
 private:
     QString filePath_;

@@ -62,7 +62,8 @@ StereonGUI::StereonGUI(const QString& settingsFolder, QWidget* parent)
     applyStyleSheet();
     buildFrame();
 
-    optionsPage->showSettings(settings.language, settings.loadLastSession);
+    optionsPage->showSettings(settings.language, settings.loadLastSession, settings.showNames);
+    view3DPage->setNamesShown(settings.showNames);
     if (!installLanguage(settings.language))
         languageChange();
 
@@ -221,6 +222,11 @@ void StereonGUI::buildPages() {
     connect(optionsPage, &OptionsPage::loadLastToggled, this, [this](bool loadLast) {
         settings.loadLastSession = loadLast;
         saveSettings();
+    });
+    connect(optionsPage, &OptionsPage::namesToggled, this, [this](bool shown) {
+        settings.showNames = shown;
+        saveSettings();
+        view3DPage->setNamesShown(shown);
     });
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view3d/camera.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -30,8 +31,7 @@ bool Camera::zoom(int wheelDelta) {
     if (wheelDelta == 0)
         return false;
     distance += wheelDelta < 0 ? zoomStep : -zoomStep;
-    if (distance < minDistance)
-        distance = minDistance;
+    distance = std::clamp(distance, minDistance, maxDistance);
     return true;
 }
 

@@ -7,6 +7,8 @@
 // raises the eye above the x-z plane, distance is the radius. Angles in degrees.
 struct Camera {
     static constexpr double minDistance = 1.0;
+    // Well inside the far clipping plane, so the scene around the origin stays in view.
+    static constexpr double maxDistance = 50.0;
     static constexpr double zoomStep = 0.2;
     static constexpr double animationStep = 0.5;
 
@@ -18,7 +20,8 @@ struct Camera {
     void normalise();
     // One drag step: a pixel is a degree; moving the mouse down raises the eye.
     void turn(int dx, int dy);
-    // One wheel step whatever the size of the delta; false for a zero delta.
+    // One wheel step whatever the size of the delta, kept within minDistance and maxDistance;
+    // false for a zero delta.
     bool zoom(int wheelDelta);
     // One step of the automatic turning.
     void advance();

@@ -13,12 +13,14 @@
 #include <QPainter>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <GL/glu.h>
 
 namespace {
 
-constexpr int animationInterval = 30;
+// 30 frames a second at most.
+constexpr int animationInterval = 34;
 constexpr int idleInterval = 20000;
 constexpr qint64 hintDuration = 5000;
 constexpr double fieldOfView = 45.0;
@@ -27,7 +29,8 @@ constexpr int hintY = 20;
 
 const GLfloat lightDiffuse[] = {1.0f, 1.0f, 1.0f, 1.0f};
 const GLfloat lightAmbient[] = {0.5f, 0.5f, 0.5f, 1.0f};
-const GLfloat lightPosition[] = {10.0f, 10.0f, 10.0f, 1.0f};
+// Set in eye coordinates: a light from the eye, so nothing seen is ever turned from it.
+const GLfloat lightPosition[] = {0.0f, 0.0f, 1.0f, 0.0f};
 
 void emitSegments(const std::vector<scene::Segment>& segments) {
     glColor3d(1.0, 1.0, 1.0);
@@ -73,6 +76,11 @@ void GLWidget::setStore(const ObjectStore* store) {
     update();
 }
 
+void GLWidget::setNamesShown(bool shown) {
+    namesShown_ = shown;
+    update();
+}
+
 void GLWidget::setCamera(const Camera& camera) {
     camera_ = camera;
     update();
@@ -94,6 +102,11 @@ int GLWidget::screenshotQuality(const QString& fileName) {
 }
 
 void GLWidget::animate() {
+    // Turning nobody sees costs a core for nothing; the next show starts the countdown again.
+    if (!seen()) {
+        stopTimers();
+        return;
+    }
     camera_.advance();
     update();
     if (!animationTimer_->isActive())
@@ -159,6 +172,8 @@ void GLWidget::resizeGL(int w, int h) {
 // The painter of the overlay resets depth testing; every frame and the receivers of
 // repaintObjects() start from the view's own state.
 void GLWidget::setFrameState() {
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glEnable(GL_LIGHT1);
@@ -175,10 +190,9 @@ void GLWidget::paintGL() {
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    glLightfv(GL_LIGHT1, GL_POSITION, lightPosition);
     const Vec3 eye = camera_.eye();
     gluLookAt(eye.x, eye.y, eye.z, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
-    // Set under the camera, so the light stays at the world point (10, 10, 10).
-    glLightfv(GL_LIGHT1, GL_POSITION, lightPosition);
 
     glDisable(GL_LIGHTING);
     glCallList(axesList_);
@@ -192,18 +206,23 @@ void GLWidget::paintGL() {
 }
 
 void GLWidget::drawObjects() {
-    if (!store_)
+    if (!store_) {
+        placeAxisLabels();
         return;
+    }
     ObjectDrawer* previous = objectDrawer();
+    names_.clear();
+    drawing_.setNameLabels(namesShown_ ? &names_ : nullptr);
     setObjectDrawer(&drawing_);
     store_->drawAll();
-    drawing_.flush();
+    // An axis label behind an opaque object is hidden; behind a translucent plane it shows.
+    drawing_.flush([this] { placeAxisLabels(); });
     setObjectDrawer(previous);
 }
 
 // Every depth read comes before the painter starts: once it runs, the GL state and the
 // buffers belong to its paint engine.
-void GLWidget::drawOverlay() {
+void GLWidget::placeAxisLabels() {
     GLdouble modelView[16];
     GLdouble projection[16];
     GLint viewport[4];
@@ -213,11 +232,7 @@ void GLWidget::drawOverlay() {
     const qreal ratio = devicePixelRatioF();
 
     const QString labels[] = {QStringLiteral("  X"), QStringLiteral("  Y"), QStringLiteral("  Z")};
-    struct Label {
-        QPointF at;
-        QString text;
-    } shown[3];
-    int count = 0;
+    axisLabels_.clear();
     for (int axis = 0; axis < 3; ++axis) {
         const Vec3 at = scene::labelPosition(axis, camera_.distance);
         GLdouble wx = 0.0;
@@ -230,14 +245,24 @@ void GLWidget::drawOverlay() {
             continue;
         if (hiddenByScene(wx, wy, wz, viewport))
             continue;
-        shown[count++] = {QPointF(wx / ratio, height() - wy / ratio), labels[axis]};
+        axisLabels_.push_back({QPointF(wx / ratio, height() - wy / ratio), labels[axis]});
     }
+}
 
+void GLWidget::drawOverlay() {
+    GLdouble modelView[16];
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
     QPainter painter(this);
     painter.setPen(Qt::white);
     painter.setFont(QFont());
-    for (int i = 0; i < count; ++i)
-        painter.drawText(shown[i].at, shown[i].text);
+    for (const AxisLabel& label : axisLabels_)
+        painter.drawText(label.at, label.text);
+    if (namesShown_)
+        names_.paint(painter, modelView, projection, viewport, devicePixelRatioF());
     const QString hint = hintText();
     if (!hint.isEmpty())
         painter.drawText(hintX, hintY, hint);
@@ -283,6 +308,11 @@ void GLWidget::askForScreenshot() {
 void GLWidget::stopTimers() {
     animationTimer_->stop();
     idleTimer_->stop();
+}
+
+bool GLWidget::seen() const {
+    const QWindow* shownIn = window()->windowHandle();
+    return isVisible() && !window()->isMinimized() && shownIn && shownIn->isExposed();
 }
 
 void GLWidget::mousePressEvent(QMouseEvent* event) {
@@ -344,16 +374,29 @@ void GLWidget::keyPressEvent(QKeyEvent* event) {
         askForScreenshot();
         return;
     case Qt::Key_F5:
+        if (!isWindow())
+            break;
         showFullScreen();
+        return;
+    case Qt::Key_F11:
+        if (!isWindow())
+            break;
+        if (isFullScreen())
+            showNormal();
+        else
+            showFullScreen();
         return;
     case Qt::Key_A:
         animationTimer_->start();
         return;
     case Qt::Key_Escape:
-        if (!isFullScreen() && !isMaximized())
+        // In the page the view is never closed: the page would stay empty.
+        if (isFullScreen() || isMaximized())
+            showNormal();
+        else if (isWindow())
             close();
         else
-            showNormal();
+            break;
         return;
     default:
         break;

@@ -2,18 +2,23 @@
 #pragma once
 
 #include "view3d/camera.h"
+#include "view3d/namelabels.h"
 #include "view3d/objectdrawing.h"
 
 #include <QElapsedTimer>
 #include <QOpenGLWidget>
+#include <QPointF>
 
 class ObjectStore;
 class QTimer;
 
+#include <vector>
+
 // The OpenGL view: white axes with unit ticks and labels, a camera turned by dragging and
-// moved by the wheel, automatic turning after 20 s without input, full screen on F5,
-// back on Escape, a screenshot on F12. The objects of the store it is given are drawn
-// in every frame right after the axes, with the same camera and light.
+// moved by the wheel, automatic turning after 20 s without input (while it can be seen), full
+// screen on F5 or F11 as a window of its own, back on Escape or F11, a screenshot on F12. The
+// objects of the store it is given are drawn in every frame right after the axes, with the
+// same camera and a light at the eye, and their names over them.
 class GLWidget : public QOpenGLWidget {
     Q_OBJECT
 public:
@@ -22,6 +27,9 @@ public:
 
     // The store whose visible objects each frame draws; null draws none. Not owned.
     void setStore(const ObjectStore* store);
+
+    // Names beside the objects; on at first.
+    void setNamesShown(bool shown);
 
     Camera camera() const { return camera_; }
     void setCamera(const Camera& camera);
@@ -60,11 +68,15 @@ private:
     void releaseGL();
     void setFrameState();
     void drawObjects();
+    // Where the axis labels go, as far as the objects drawn so far leave them visible.
+    void placeAxisLabels();
     void drawOverlay();
     static bool hiddenByScene(double wx, double wy, double wz, const int* viewport);
     QString hintText();
     void askForScreenshot();
     void stopTimers();
+    // Whether anyone can see a frame: shown, not minimised, on screen.
+    bool seen() const;
 
     QTimer* animationTimer_;
     QTimer* idleTimer_;
@@ -80,6 +92,13 @@ private:
 
     const ObjectStore* store_ = nullptr;
     ObjectDrawing drawing_;
+    NameLabels names_;
+    struct AxisLabel {
+        QPointF at;
+        QString text;
+    };
+    std::vector<AxisLabel> axisLabels_;
+    bool namesShown_ = true;
     unsigned axesList_ = 0;
     bool glReady_ = false;
 };

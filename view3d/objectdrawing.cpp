@@ -3,8 +3,10 @@
 
 #include "geometry/line.h"
 #include "geometry/surface.h"
+#include "view3d/namelabels.h"
 #include "view3d/occlusion.h"
 
+#include <QColor>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 
@@ -14,13 +16,22 @@
 namespace {
 
 const GLfloat white[] = {1.0f, 1.0f, 1.0f, 1.0f};
+const GLfloat defaultAmbient[] = {0.2f, 0.2f, 0.2f, 1.0f};
 const GLfloat pointDiffuse[] = {0.8f, 0.5f, 0.2f, 1.0f};
 const GLfloat pointSpecular[] = {0.8f, 0.5f, 0.4f, 1.0f};
 const GLfloat lineDiffuse[] = {0.0f, 0.0f, 1.0f, 1.0f};
 const GLfloat lineSpecular[] = {0.0f, 0.0f, 1.2f, 1.0f};
-const GLfloat surfaceDiffuse[] = {0.196f, 0.8f, 0.196f, 1.0f};
-const GLfloat surfaceSpecular[] = {0.196f, 0.8f, 0.396f, 1.0f};
 const GLfloat lineWidthOfVector = 2.5f;
+// Pure blue all but vanishes on black.
+const double lineColour[] = {0.3, 0.6, 1.0};
+const GLfloat lineWidthOfLine = 2.0f;
+// What lies behind a plane shows through it.
+constexpr double planeAlpha = 0.5;
+// A plane's outline is its shade this much darker.
+constexpr double outlineShade = 0.55;
+// A plane facing the camera gets its full shade, one seen edge-on this share of it: the
+// light comes from the eye.
+constexpr double planeAmbient = 0.55;
 
 Vec3 toVec3(const vector4D& v) {
     return {v.x(), v.y(), v.z()};
@@ -147,16 +158,41 @@ private:
     GLint box_[4] = {0, 0, 0, 0};
 };
 
+// Blends what comes over what was drawn before. Depth is tested, so an opaque object in front
+// stays in front, but not written: each plane shows what lies behind it, planes included.
+class TranslucentScope {
+public:
+    TranslucentScope() : wasBlending_(glIsEnabled(GL_BLEND)), wasLit_(glIsEnabled(GL_LIGHTING)) {
+        glGetIntegerv(GL_BLEND_SRC, &source_);
+        glGetIntegerv(GL_BLEND_DST, &destination_);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glDisable(GL_LIGHTING);
+        glGetBooleanv(GL_DEPTH_WRITEMASK, &depthMask_);
+        glDepthMask(GL_FALSE);
+    }
+    ~TranslucentScope() {
+        glDepthMask(depthMask_);
+        if (wasLit_)
+            glEnable(GL_LIGHTING);
+        glBlendFunc(GLenum(source_), GLenum(destination_));
+        if (!wasBlending_)
+            glDisable(GL_BLEND);
+    }
+    TranslucentScope(const TranslucentScope&) = delete;
+    TranslucentScope& operator=(const TranslucentScope&) = delete;
+
+private:
+    GLboolean wasBlending_;
+    GLboolean wasLit_;
+    GLboolean depthMask_ = GL_TRUE;
+    GLint source_ = GL_ONE;
+    GLint destination_ = GL_ZERO;
+};
+
 } // namespace
 
-ObjectDrawing::ObjectDrawing() : cone_(scene::coneMesh()) {}
-
-const scene::Mesh& ObjectDrawing::sphere(int segments) {
-    auto found = spheres_.find(segments);
-    if (found == spheres_.end())
-        found = spheres_.emplace(segments, scene::sphereMesh(segments)).first;
-    return found->second;
-}
+ObjectDrawing::ObjectDrawing() : sphere_(scene::sphereMesh()), cone_(scene::coneMesh()) {}
 
 void ObjectDrawing::extend(Batch kind, size_t end) {
     if (runs_.empty() || runs_.back().kind != kind)
@@ -171,6 +207,8 @@ void ObjectDrawing::drawPoint(const Point& p) {
         return;
     centres_.push_back(centre);
     extend(Batch::Points, centres_.size());
+    if (labels_)
+        labels_->add(Kind::Point, p.name, centre);
 }
 
 void ObjectDrawing::drawVector(const Vector& v) {
@@ -179,6 +217,8 @@ void ObjectDrawing::drawVector(const Vector& v) {
         return;
     arrows_.push_back(*arrow);
     extend(Batch::Vectors, arrows_.size());
+    if (labels_)
+        labels_->add(Kind::Vector, v.name, arrow->tip);
 }
 
 void ObjectDrawing::drawLine(const line& l) {
@@ -188,6 +228,8 @@ void ObjectDrawing::drawLine(const line& l) {
         return;
     segments_.push_back(*segment);
     extend(Batch::Lines, segments_.size());
+    if (labels_)
+        labels_->add(Kind::Line, l.name, toVec3(l.point.coordinates));
 }
 
 void ObjectDrawing::drawSurface(const surface& s) {
@@ -196,14 +238,20 @@ void ObjectDrawing::drawSurface(const surface& s) {
     if (!patch)
         return;
     patches_.push_back(*patch);
-    extend(Batch::Surfaces, patches_.size());
+    patchNames_.push_back(s.name);
+    if (labels_)
+        labels_->add(Kind::Plane, s.name, toVec3(s.point.coordinates));
 }
 
-void ObjectDrawing::flush() {
-    if (runs_.empty())
+void ObjectDrawing::flush(const std::function<void()>& beforePlanes) {
+    if (runs_.empty() && patches_.empty()) {
+        if (beforePlanes)
+            beforePlanes();
         return;
+    }
     const CurrentCamera camera;
     const ScreenScale scale(camera.modelView, camera.projection, camera.viewport[3]);
+    sortPatches(camera.modelView);
     std::optional<Occlusion> occlusion;
     if (culling_ && !patches_.empty())
         occlusion.emplace(camera.modelView, camera.projection, camera.viewport, patches_);
@@ -211,24 +259,26 @@ void ObjectDrawing::flush() {
     for (const Run& run : runs_) {
         switch (run.kind) {
         case Batch::Points:
-            flushPoints(run, scale, hiding);
+            flushPoints(run, scale);
             break;
         case Batch::Vectors:
-            flushVectors(run, hiding);
+            flushVectors(run);
             break;
         case Batch::Lines:
             flushLines(run);
             break;
-        case Batch::Surfaces:
-            flushSurfaces(run, hiding);
-            break;
         }
     }
+    if (beforePlanes)
+        beforePlanes();
+    if (!patches_.empty())
+        flushSurfaces(camera.modelView, hiding);
     runs_.clear();
     centres_.clear();
     arrows_.clear();
     segments_.clear();
     patches_.clear();
+    patchNames_.clear();
 }
 
 template <class Place> void ObjectDrawing::appendMesh(const scene::Mesh& mesh, Place place) {
@@ -250,50 +300,40 @@ void ObjectDrawing::drawScratchTriangles(bool withNormals) {
     indices_.clear();
 }
 
-void ObjectDrawing::flushPoints(const Run& run, const ScreenScale& scale,
-                                const Occlusion* occlusion) {
-    const Vec3 reach{scene::sphereRadius, scene::sphereRadius, scene::sphereRadius};
+void ObjectDrawing::flushPoints(const Run& run, const ScreenScale& scale) {
     for (size_t i = run.begin; i < run.end; ++i) {
         const Vec3& centre = centres_[i];
-        if (occlusion && occlusion->hides(centre - reach, centre + reach, 0.0))
-            continue;
-        // Triangle set-up dominates a software rasteriser: small spheres get coarser meshes.
-        const int segments =
-            scene::sphereSegmentsFor(scale.pixelRadius(centre, scene::sphereRadius));
-        appendMesh(sphere(segments), [&centre](const Vec3& v) { return centre + v; });
+        // A point far away grows to stay visible.
+        const double pixels = scale.pixelRadius(centre, scene::sphereRadius);
+        const double grown = std::max(1.0, scene::leastPointRadiusPixels / pixels);
+        appendMesh(sphere_, [&centre, grown](const Vec3& v) { return centre + v * grown; });
     }
     setMaterial(pointDiffuse, pointSpecular);
+    // Orange to the rim, where the light from the eye grazes the sphere.
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, pointDiffuse);
     drawScratchTriangles(true);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, defaultAmbient);
     setMaterial(white, white);
 }
 
-void ObjectDrawing::flushVectors(const Run& run, const Occlusion* occlusion) {
+void ObjectDrawing::flushVectors(const Run& run) {
     GLfloat lineWidth = 1.0f;
     glGetFloatv(GL_LINE_WIDTH, &lineWidth);
     UnlitScope unlit;
     glLineWidth(lineWidthOfVector);
     glColor3d(1.0, 0.0, 0.0);
 
-    const Vec3 reach{scene::headRadius, scene::headRadius, scene::headRadius};
-    std::vector<const scene::Arrow*> shown;
     for (size_t i = run.begin; i < run.end; ++i) {
         const scene::Arrow& a = arrows_[i];
-        const Vec3 low{std::min(a.start.x, a.tip.x), std::min(a.start.y, a.tip.y),
-                       std::min(a.start.z, a.tip.z)};
-        const Vec3 high{std::max(a.start.x, a.tip.x), std::max(a.start.y, a.tip.y),
-                        std::max(a.start.z, a.tip.z)};
-        if (occlusion && occlusion->hides(low - reach, high + reach, lineWidthOfVector))
-            continue;
-        shown.push_back(&a);
         appendMesh(cone_,
                    [&a](const Vec3& v) { return a.headBase + scene::rotated(v, a.angle, a.axis); });
     }
     drawScratchTriangles(false);
 
     glBegin(GL_LINES);
-    for (const scene::Arrow* a : shown) {
-        vertex(a->start);
-        vertex(a->shaftEnd);
+    for (size_t i = run.begin; i < run.end; ++i) {
+        vertex(arrows_[i].start);
+        vertex(arrows_[i].shaftEnd);
     }
     glEnd();
     glLineWidth(lineWidth);
@@ -301,9 +341,12 @@ void ObjectDrawing::flushVectors(const Run& run, const Occlusion* occlusion) {
 
 void ObjectDrawing::flushLines(const Run& run) {
     setMaterial(lineDiffuse, lineSpecular);
+    GLfloat lineWidth = 1.0f;
+    glGetFloatv(GL_LINE_WIDTH, &lineWidth);
     {
         UnlitScope unlit;
-        glColor3d(0.0, 0.0, 1.0);
+        glLineWidth(lineWidthOfLine);
+        glColor3dv(lineColour);
         glBegin(GL_LINES);
         for (size_t i = run.begin; i < run.end; ++i) {
             vertex(segments_[i].from);
@@ -311,31 +354,79 @@ void ObjectDrawing::flushLines(const Run& run) {
         }
         glEnd();
     }
+    glLineWidth(lineWidth);
     setMaterial(white, white);
 }
 
-void ObjectDrawing::flushSurfaces(const Run& run, const Occlusion* occlusion) {
-    glColor4d(0.196, 0.8, 0.196, 1.0);
-    setMaterial(surfaceDiffuse, surfaceSpecular);
-    auto strip = [](const scene::Patch& patch) {
-        glBegin(GL_QUAD_STRIP);
-        for (const Vec3& corner : patch.corners) {
-            glNormal3d(patch.normal.x, patch.normal.y, patch.normal.z);
-            vertex(corner);
-        }
-        glEnd();
+QColor ObjectDrawing::planeShade(const std::string& name) {
+    // Hues from green to sea green, in three brightnesses: 33 shades, each name always the
+    // same one. Green stays the strongest channel by far in every one.
+    constexpr int hues = 11;
+    const quint16 sum = qChecksum(QByteArrayView(name.data(), qsizetype(name.size())));
+    const double hue = (100.0 + 4.0 * (sum % hues)) / 360.0;
+    const double value = 0.72 + 0.14 * ((sum / hues) % 3);
+    return QColor::fromHsvF(float(hue), 0.85f, float(value));
+}
+
+void ObjectDrawing::sortPatches(const double* modelView) {
+    auto eyeDepth = [modelView](const Vec3& p) {
+        return modelView[2] * p.x + modelView[6] * p.y + modelView[10] * p.z + modelView[14];
     };
-    if (occlusion) {
-        ScissorScope scissor;
-        for (size_t i = run.begin; i < run.end; ++i)
-            for (const Occlusion::Rect& r : occlusion->drawnRects(patches_[i])) {
-                glScissor(r.x, r.y, r.width, r.height);
-                strip(patches_[i]);
-            }
-    } else {
-        for (size_t i = run.begin; i < run.end; ++i)
-            strip(patches_[i]);
+    std::vector<std::pair<double, size_t>> order;
+    order.reserve(patches_.size());
+    for (size_t i = 0; i < patches_.size(); ++i) {
+        const auto& c = patches_[i].corners;
+        order.emplace_back(eyeDepth((c[0] + c[3]) * 0.5), i);
     }
+    std::sort(order.begin(), order.end());
+    std::vector<scene::Patch> patches;
+    std::vector<std::string> names;
+    patches.reserve(order.size());
+    names.reserve(order.size());
+    for (const auto& entry : order) {
+        patches.push_back(patches_[entry.second]);
+        names.push_back(std::move(patchNames_[entry.second]));
+    }
+    patches_.swap(patches);
+    patchNames_.swap(names);
+}
+
+void ObjectDrawing::flushSurfaces(const double* modelView, const Occlusion* occlusion) {
+    // The eye looks along -z of the model-view: its row 2 is the view direction in the world.
+    const Vec3 towardsEye{modelView[2], modelView[6], modelView[10]};
+    // All corners in one array: every draw then names its four, and Mesa copies no
+    // vertices of its own for it.
+    for (const scene::Patch& patch : patches_)
+        for (const Vec3& corner : patch.corners)
+            append(vertices_, corner);
+    TranslucentScope translucent;
+    ClientArraysScope arrays(vertices_.data(), nullptr);
+    for (size_t i = 0; i < patches_.size(); ++i) {
+        const Vec3& n = patches_[i].normal;
+        const double facing =
+            std::fabs(n.x * towardsEye.x + n.y * towardsEye.y + n.z * towardsEye.z);
+        const QColor shade = planeShade(patchNames_[i]);
+        const QColor fill =
+            shade.lighter(int(100 * (planeAmbient + (1.0 - planeAmbient) * facing)));
+        const QColor outline = shade.darker(int(100 / outlineShade));
+        const GLint first = GLint(4 * i);
+        glColor4d(fill.redF(), fill.greenF(), fill.blueF(), planeAlpha);
+        if (occlusion) {
+            ScissorScope scissor;
+            for (const Occlusion::Rect& r : occlusion->drawnRects(i)) {
+                glScissor(r.x, r.y, r.width, r.height);
+                glDrawArrays(GL_TRIANGLE_STRIP, first, 4);
+            }
+        } else {
+            glDrawArrays(GL_TRIANGLE_STRIP, first, 4);
+        }
+        // Over its own fill, and under the planes drawn after it.
+        const GLuint around[] = {GLuint(first), GLuint(first + 1), GLuint(first + 3),
+                                 GLuint(first + 2)};
+        glColor4d(outline.redF(), outline.greenF(), outline.blueF(), 1.0);
+        glDrawElements(GL_LINE_LOOP, 4, GL_UNSIGNED_INT, around);
+    }
+    vertices_.clear();
     setMaterial(white, white);
     glColor4d(1.0, 1.0, 1.0, 1.0);
 }

@@ -7,23 +7,27 @@
 
 #include <GL/gl.h>
 
-#include <map>
+#include <functional>
+#include <string>
 #include <vector>
 
+class NameLabels;
 class Occlusion;
+class QColor;
 
 // Draws the four kinds with the fixed-function pipeline into the current context: a lit
-// orange sphere for a point, a red arrow for a vector, a long blue segment for a line and
-// a green lit patch for a plane. Degenerate objects draw nothing. A sphere only a few
-// pixels wide is drawn with a coarser mesh that shows nearly the same pixels.
+// orange sphere for a point, at least 7 pixels across, a red arrow for a vector, a
+// long light blue segment for a line and a translucent patch with a darker outline for a
+// plane, in a shade of green of its own that its name picks. Degenerate objects draw nothing.
 //
 // Objects are gathered and issued by flush(), consecutive objects of one kind as one batch,
-// in the order they came: the picture is the one object-by-object drawing gives, at a
-// fraction of the draw calls. What the plane patches hide is left out (see Occlusion): the
-// same picture again, with far less rasterising. A batch leaves the matrix stack, the
-// lighting switch, the line width, the scissor test and the buffer bindings as it found
-// them; points, lines and planes leave the diffuse and specular material white, planes
-// leave the colour white.
+// in the order they came, and the planes last, farthest first, so each blends over what lies
+// behind it: the picture is the one object-by-object drawing gives, at a fraction of the
+// draw calls. The parts of planes that lie behind many others are left out (see Occlusion):
+// the same picture within a step or two of rounding, with far less rasterising. A batch leaves the
+// matrix stack, the lighting switch, the line width, blending, the depth mask, the scissor test and
+// the buffer bindings as it found them; points, lines and planes leave the diffuse and specular
+// material white, planes leave the colour white.
 class ObjectDrawing : public ObjectDrawer {
 public:
     ObjectDrawing();
@@ -34,13 +38,19 @@ public:
     void drawSurface(const surface& s) override;
 
     // Issues what is gathered; call it with the context current before the frame ends.
-    void flush();
+    // beforePlanes runs when everything opaque is drawn, before the translucent planes.
+    void flush(const std::function<void()>& beforePlanes = {});
 
     // On by default; off draws every object whole, as a reference to compare with.
     void setCulling(bool on) { culling_ = on; }
+    // Where the objects drawn leave their names; null (the default) keeps none.
+    void setNameLabels(NameLabels* labels) { labels_ = labels; }
+
+    // The shade of a plane of that name: the same in every session.
+    static QColor planeShade(const std::string& name);
 
 private:
-    enum class Batch { Points, Vectors, Lines, Surfaces };
+    enum class Batch { Points, Vectors, Lines };
     // Objects begin to end of one kind's list, drawn one after another.
     struct Run {
         Batch kind;
@@ -50,19 +60,18 @@ private:
 
     // Records that the object just added to kind's list, at end - 1, comes next.
     void extend(Batch kind, size_t end);
-    void flushPoints(const Run& run, const ScreenScale& scale, const Occlusion* occlusion);
-    void flushVectors(const Run& run, const Occlusion* occlusion);
+    void flushPoints(const Run& run, const ScreenScale& scale);
+    void flushVectors(const Run& run);
     void flushLines(const Run& run);
-    void flushSurfaces(const Run& run, const Occlusion* occlusion);
+    // Puts the patches in the order they are drawn: farthest first.
+    void sortPatches(const double* modelView);
+    void flushSurfaces(const double* modelView, const Occlusion* occlusion);
     // Appends mesh, moved by place, to the scratch arrays.
     template <class Place> void appendMesh(const scene::Mesh& mesh, Place place);
     // Draws the scratch arrays as closed meshes and empties them.
     void drawScratchTriangles(bool withNormals);
 
-    // The sphere with that many segments, made on first use.
-    const scene::Mesh& sphere(int segments);
-
-    std::map<int, scene::Mesh> spheres_;
+    const scene::Mesh sphere_;
     const scene::Mesh cone_;
     bool culling_ = true;
     std::vector<Run> runs_;
@@ -70,6 +79,8 @@ private:
     std::vector<scene::Arrow> arrows_;
     std::vector<scene::Segment> segments_;
     std::vector<scene::Patch> patches_;
+    std::vector<std::string> patchNames_;
+    NameLabels* labels_ = nullptr;
     // Vertex arrays rebuilt per batch; their memory is kept between frames.
     std::vector<GLfloat> vertices_;
     std::vector<GLfloat> normals_;

@@ -40,18 +40,33 @@ Occlusion::Occlusion(const double* modelView, const double* projection, const in
     std::copy(viewport, viewport + 4, viewport_);
     columns_ = std::max(0, (viewport_[2] + cellSize - 1) / cellSize);
     rows_ = std::max(0, (viewport_[3] + cellSize - 1) / cellSize);
-    bounds_.assign(size_t(columns_) * size_t(rows_), farAway);
+    bounds_.assign(size_t(columns_) * size_t(rows_) * layers, farAway);
 
+    // Nearest first: each patch is weighed against those drawn over it.
+    rects_.resize(occluders.size());
     Footprint f;
-    for (const scene::Patch& patch : occluders) {
-        if (!footprint(patch, f))
+    for (size_t i = occluders.size(); i-- > 0;) {
+        if (!footprint(occluders[i], f)) {
+            rects_[i] = {{viewport_[0], viewport_[1], viewport_[2], viewport_[3]}};
             continue;
+        }
+        rects_[i] = shownRects(f);
         for (int row = f.firstRow; row <= f.lastRow; ++row)
             for (int column = f.firstColumn; column <= f.lastColumn; ++column)
                 if (f.covers(column, row))
-                    bound(column, row) =
-                        std::min(bound(column, row), f.farthest(column, row) + f.slack);
+                    cover(column, row, f.farthest(column, row) + f.slack);
     }
+}
+
+void Occlusion::cover(int column, int row, double depth) {
+    const auto first = bounds_.begin() + std::ptrdiff_t(size_t(row * columns_ + column) * layers);
+    const auto last = first + layers;
+    if (!(depth < *(last - 1)))
+        return;
+    // Kept in order: the new depth goes in its place, the farthest drops out.
+    const auto at = std::upper_bound(first, last - 1, depth);
+    std::move_backward(at, last - 1, last);
+    *at = depth;
 }
 
 double Occlusion::cornerX(int column) const {
@@ -78,14 +93,6 @@ Occlusion::Window Occlusion::toWindow(const Clip& c) const {
 bool Occlusion::nearView(const Clip& c) {
     const double w = c[3];
     return w > 0.0 && std::fabs(c[0]) <= farthestOut * w && std::fabs(c[1]) <= farthestOut * w;
-}
-
-bool Occlusion::project(const Vec3& p, Window& out) const {
-    const Clip c = toClip(p);
-    if (!nearView(c) || !(c[2] >= -c[3] && c[2] <= c[3]))
-        return false;
-    out = toWindow(c);
-    return true;
 }
 
 bool Occlusion::footprint(const scene::Patch& patch, Footprint& out) const {
@@ -249,41 +256,7 @@ double Occlusion::Footprint::farthest(int column, int row) const {
     return std::max({depths[c[0]], depths[c[1]], depths[c[2]], depths[c[3]]});
 }
 
-bool Occlusion::hides(const Vec3& low, const Vec3& high, double margin) const {
-    double minX = 0.0, maxX = 0.0, minY = 0.0, maxY = 0.0, nearest = 0.0;
-    for (int i = 0; i < 8; ++i) {
-        const Vec3 corner{i & 1 ? high.x : low.x, i & 2 ? high.y : low.y, i & 4 ? high.z : low.z};
-        Window w;
-        if (!project(corner, w))
-            return false;
-        if (i == 0 || w.x < minX)
-            minX = w.x;
-        if (i == 0 || w.x > maxX)
-            maxX = w.x;
-        if (i == 0 || w.y < minY)
-            minY = w.y;
-        if (i == 0 || w.y > maxY)
-            maxY = w.y;
-        if (i == 0 || w.z < nearest)
-            nearest = w.z;
-    }
-    // Whole pixels whose centres the outline may reach, clipped to the viewport.
-    const double reach = margin + 1.0;
-    const int x0 = std::max(0, int(std::floor(minX - reach)) - viewport_[0]);
-    const int x1 = std::min(viewport_[2] - 1, int(std::ceil(maxX + reach)) - viewport_[0]);
-    const int y0 = std::max(0, int(std::floor(minY - reach)) - viewport_[1]);
-    const int y1 = std::min(viewport_[3] - 1, int(std::ceil(maxY + reach)) - viewport_[1]);
-    for (int row = y0 / cellSize; row <= y1 / cellSize && y0 <= y1; ++row)
-        for (int column = x0 / cellSize; column <= x1 / cellSize && x0 <= x1; ++column)
-            if (!(bound(column, row) < nearest - depthTolerance))
-                return false;
-    return true;
-}
-
-std::vector<Occlusion::Rect> Occlusion::drawnRects(const scene::Patch& patch) const {
-    Footprint f;
-    if (!footprint(patch, f))
-        return {{viewport_[0], viewport_[1], viewport_[2], viewport_[3]}};
+std::vector<Occlusion::Rect> Occlusion::shownRects(const Footprint& f) const {
     // Per row the span of cells the patch may show in; rows with the same span share a
     // rectangle.
     std::vector<Rect> rects;

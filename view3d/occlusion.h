@@ -7,16 +7,21 @@
 #include <vector>
 
 // Which parts of a frame the plane patches hide, worked out on the CPU. A software
-// rasteriser pays for every pixel a patch covers, even the pixels that then fail the depth
-// test, and patches 12 units wide lie many deep over the view; most of that work is for
-// pixels that a nearer patch paints over anyway.
+// rasteriser pays for every pixel a patch covers, and patches 12 units wide lie many deep
+// over the view.
 //
-// The viewport is cut into square cells. A patch that covers a whole cell leaves no depth
-// there farther than its largest depth over the cell. Anything farther than the nearest of
-// those bounds cannot show in that cell, so leaving it out changes no pixel: the picture is
-// the one the depth test gives.
+// The patches are translucent, drawn one over another: each lets half of what was drawn before
+// it through. Under `layers` of them, whatever a patch drew adds less than one step of an 8-bit
+// colour channel to the pixel, so it may be left out. The viewport is cut into square cells. A
+// patch that covers a whole cell lies nowhere in it farther than its largest depth over the
+// cell; a patch farther than `layers` such bounds of patches drawn after it is left out there.
+// The opaque objects are drawn whole: planes write no depth, so what an object behind them
+// would have hidden is not known without drawing it.
 class Occlusion {
 public:
+    // Half the light through each: 0.5^8 of what lies behind is below one step of 255.
+    static constexpr int layers = 8;
+
     // Window pixels, y counted from the bottom, as glScissor takes them.
     struct Rect {
         int x = 0;
@@ -25,18 +30,15 @@ public:
         int height = 0;
     };
 
-    // Matrices column-major as GL hands them out; viewport as glGetIntegerv gives it.
+    // Matrices column-major as GL hands them out; viewport as glGetIntegerv gives it. The
+    // patches in the order they are drawn, each blended over what was drawn before.
     Occlusion(const double* modelView, const double* projection, const int* viewport,
               const std::vector<scene::Patch>& occluders);
 
-    // True when nothing inside the box from low to high can show: it lies wholly behind
-    // the patches, or wholly off screen. margin is how many pixels beyond the outline of
-    // the box its drawing may reach (wide lines).
-    bool hides(const Vec3& low, const Vec3& high, double margin) const;
-
-    // Rectangles outside which the patch would leave no pixel; the whole viewport when that
-    // cannot be worked out.
-    std::vector<Rect> drawnRects(const scene::Patch& patch) const;
+    // Rectangles outside which the patch of that index would change no pixel by a step, for
+    // the patches drawn after it lie over it there; the whole viewport when that cannot be
+    // worked out.
+    const std::vector<Rect>& drawnRects(size_t patch) const { return rects_[patch]; }
 
     // How many cells across and up the viewport is cut into.
     int columns() const { return columns_; }
@@ -82,21 +84,27 @@ private:
     // In front of the eye, and not so far off to the side that precision is lost.
     static bool nearView(const Clip& c);
     Window toWindow(const Clip& c) const;
-    // False when the point lies before the near or beyond the far plane, or far off the view.
-    bool project(const Vec3& p, Window& out) const;
     // The part of the patch between the near and far planes, on screen; false when it is
     // seen nearly edge-on or reaches far off the view, so that what it hides cannot be
     // told reliably.
     bool footprint(const scene::Patch& patch, Footprint& out) const;
+    // Where the patch of the footprint may show, as the bounds are now.
+    std::vector<Rect> shownRects(const Footprint& f) const;
     double cornerX(int column) const;
     double cornerY(int row) const;
-    double& bound(int column, int row) { return bounds_[size_t(row * columns_ + column)]; }
-    double bound(int column, int row) const { return bounds_[size_t(row * columns_ + column)]; }
+    // The depth beyond which nothing shows in that cell.
+    double bound(int column, int row) const {
+        return bounds_[size_t(row * columns_ + column) * layers + layers - 1];
+    }
+    // Counts a patch that covers the cell and reaches no farther than depth.
+    void cover(int column, int row, double depth);
 
     double matrix_[16];
     int viewport_[4];
     int columns_ = 0;
     int rows_ = 0;
-    // Per cell, the depth beyond which nothing can show; 2 (beyond any depth) for none.
+    // Per cell, the farthest depths of the nearest `layers` patches that cover it, nearest
+    // first; 2 (beyond any depth) while fewer cover it.
     std::vector<double> bounds_;
+    std::vector<std::vector<Rect>> rects_;
 };

@@ -82,7 +82,7 @@ std::optional<Patch> patchGeometry(const Vec3& point, const Vec3& u, const Vec3&
     const Vec3 b = unit(v) * patchHalfSide;
     Patch patch;
     patch.corners = {point + a + b, point + a - b, point - a + b, point - a - b};
-    patch.normal = unit({std::fabs(normal.x), std::fabs(normal.y), std::fabs(normal.z)});
+    patch.normal = unit(normal);
     return patch;
 }
 
@@ -124,14 +124,6 @@ Mesh sphereMesh(int segments) {
         }
     }
     return mesh;
-}
-
-int sphereSegmentsFor(double pixelRadius) {
-    // Compared pixel by pixel with the full mesh under llvmpipe: up to this size the
-    // coarse sphere differs in at most a few outline pixels, and only slightly.
-    constexpr double coarseUpToPixels = 3.0;
-    constexpr int coarseSegments = 12;
-    return pixelRadius <= coarseUpToPixels ? coarseSegments : sphereSegments;
 }
 
 Mesh coneMesh() {

@@ -36,7 +36,7 @@ struct Arrow {
     Vec3 axis;
 };
 
-// A plane's patch as a quad strip, with one normal for all corners.
+// A plane's patch as a quad strip, with its unit normal.
 struct Patch {
     std::array<Vec3, 4> corners;
     Vec3 normal;
@@ -46,6 +46,9 @@ constexpr double axisLength = 100.0;
 constexpr double tickHalfSize = 0.05;
 constexpr double labelScale = 0.2;
 constexpr double sphereRadius = 0.05;
+// However far away, a point's sphere spans this many pixels from its centre: at least 7
+// pixels across once the flat sides of its mesh and the pixel centres are allowed for.
+constexpr double leastPointRadiusPixels = 4.0;
 constexpr int sphereSegments = 20;
 constexpr double headLength = 0.2;
 constexpr double headRadius = 0.05;
@@ -63,8 +66,7 @@ Vec3 labelPosition(int axis, double distance);
 std::optional<Arrow> arrowGeometry(const Vec3& start, const Vec3& components);
 // P - 100 d to P + 100 d; the drawn length follows the stored direction's length.
 std::optional<Segment> lineSegment(const Vec3& point, const Vec3& direction);
-// A 12 by 12 patch along u and v centred on point; the normal is folded into the
-// positive octant so every plane faces the light the same way.
+// A 12 by 12 patch along u and v centred on point.
 std::optional<Patch> patchGeometry(const Vec3& point, const Vec3& u, const Vec3& v,
                                    const Vec3& normal);
 
@@ -73,9 +75,6 @@ Vec3 rotated(const Vec3& v, double degrees, const Vec3& axis);
 
 // A point's sphere with the given (even) number of segments and half as many rings.
 Mesh sphereMesh(int segments = sphereSegments);
-// The fewest segments for a sphere whose outline spans pixelRadius pixels on screen that
-// still shows the pixels of the full mesh; the full count for large or unknown sizes.
-int sphereSegmentsFor(double pixelRadius);
 Mesh coneMesh();
 
 } // namespace scene

@@ -51,6 +51,11 @@ OptionsPage::OptionsPage(SessionModel* session, QWidget* parent)
         captionButton<QCheckBox>(QT_TRANSLATE_NOOP("StereonGUI", "Load last session on startup"),
                                  QStringLiteral("loadLastCheck"));
     form->addRow(loadLastCheck);
+    namesCheck = captionButton<QCheckBox>(
+        QT_TRANSLATE_NOOP("StereonGUI", "Show object names in the 3D view"),
+        QStringLiteral("namesCheck"));
+    namesCheck->setChecked(true);
+    form->addRow(namesCheck);
 
     auto* layout = new QVBoxLayout(body());
     layout->addLayout(about);
@@ -64,11 +69,13 @@ OptionsPage::OptionsPage(SessionModel* session, QWidget* parent)
             emit languageChosen(QLatin1String(languageCodes[index]));
     });
     connect(loadLastCheck, &QCheckBox::toggled, this, &OptionsPage::loadLastToggled);
+    connect(namesCheck, &QCheckBox::toggled, this, &OptionsPage::namesToggled);
 }
 
-void OptionsPage::showSettings(const QString& language, bool loadLast) {
+void OptionsPage::showSettings(const QString& language, bool loadLast, bool showNames) {
     const QSignalBlocker quietCombo(languageCombo);
     const QSignalBlocker quietCheck(loadLastCheck);
+    const QSignalBlocker quietNames(namesCheck);
     int index = 0;
     for (int i = 0; i < 3; ++i) {
         if (language.contains(QLatin1String(languageCodes[i]))) {
@@ -78,6 +85,7 @@ void OptionsPage::showSettings(const QString& language, bool loadLast) {
     }
     languageCombo->setCurrentIndex(index);
     loadLastCheck->setChecked(loadLast);
+    namesCheck->setChecked(showNames);
 }
 
 void OptionsPage::retranslate() {

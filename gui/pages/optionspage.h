@@ -7,7 +7,8 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 
-// Options: about the program, the language, and whether the last session opens at start.
+// Options: about the program, the language, whether the last session opens at start, and
+// whether the 3D view names its objects.
 class OptionsPage : public Page {
     Q_OBJECT
 public:
@@ -19,11 +20,12 @@ public:
     static constexpr const char* languageCodes[] = {"cs", "en", "sk"};
 
     // Shows the settings without announcing them.
-    void showSettings(const QString& language, bool loadLast);
+    void showSettings(const QString& language, bool loadLast, bool showNames);
 
 signals:
     void languageChosen(const QString& code);
     void loadLastToggled(bool loadLast);
+    void namesToggled(bool shown);
 
 public slots:
     void showAboutQt();
@@ -34,5 +36,6 @@ protected:
 private:
     QComboBox* languageCombo;
     QCheckBox* loadLastCheck;
+    QCheckBox* namesCheck;
     QPushButton* aboutQtButton;
 };

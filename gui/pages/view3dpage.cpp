@@ -8,14 +8,17 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
-// Where a detached view first appears, and its size.
-constexpr int detachedX = 650;
-constexpr int detachedY = 10;
+// A detached view's size, and its distance from the main window.
 constexpr int detachedSize = 400;
+constexpr int detachedGap = 10;
 } // namespace
 
 View3DPage::View3DPage(SessionModel* session, QWidget* parent)
@@ -30,6 +33,9 @@ View3DPage::View3DPage(SessionModel* session, QWidget* parent)
     header()->addWidget(showInWindowButton);
     (new QVBoxLayout(body()))->setContentsMargins(0, 0, 0, 0);
     connect(showInWindowButton, &QToolButton::clicked, this, &View3DPage::makeDrawer);
+    // Only while the page shows; a view of its own window takes the key itself.
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this,
+            &View3DPage::toggleFullScreen);
 }
 
 void View3DPage::buildView() {
@@ -39,6 +45,8 @@ void View3DPage::buildView() {
         glWidget = new GLWidget(body());
         glWidget->setObjectName(QStringLiteral("glWidget"));
         glWidget->setStore(&session()->store());
+        glWidget->setNamesShown(namesShown);
+        glWidget->installEventFilter(this);
         body()->layout()->addWidget(glWidget);
         glWidget->show();
         connect(session(), &SessionModel::changed, glWidget, qOverload<>(&QWidget::update));
@@ -68,13 +76,27 @@ void View3DPage::showEvent(QShowEvent* event) {
     Page::showEvent(event);
     buildView();
     showInWindowButton->setFixedHeight(titleLabel()->sizeHint().height());
-    if (glWidget && !glWidget->parent()) {
-        // A detached view comes back into the page.
-        glWidget->hide();
-        glWidget->setParent(body());
-        body()->layout()->addWidget(glWidget);
-        glWidget->show();
+    // A detached view comes back into the page.
+    if (glWidget && !glWidget->parent())
+        embedView();
+}
+
+void View3DPage::embedView() {
+    fullScreenFromPage = false;
+    glWidget->hide();
+    glWidget->setParent(body());
+    body()->layout()->addWidget(glWidget);
+    glWidget->show();
+    if (isVisible()) {
+        window()->activateWindow();
+        glWidget->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void View3DPage::setNamesShown(bool shown) {
+    namesShown = shown;
+    if (glWidget)
+        glWidget->setNamesShown(shown);
 }
 
 void View3DPage::makeDrawer() {
@@ -82,12 +104,57 @@ void View3DPage::makeDrawer() {
     if (!glWidget)
         return;
     emit detached();
+    fullScreenFromPage = false;
     glWidget->hide();
     glWidget->setParent(nullptr);
     glWidget->setWindowIcon(window()->windowIcon());
     glWidget->resize(detachedSize, detachedSize);
-    glWidget->move(detachedX, detachedY);
+    // Beside the main window, on the side with room, never over its menu.
+    const QRect main = window()->frameGeometry();
+    const QRect screen = window()->screen()->availableGeometry();
+    int x = main.right() + 1 + detachedGap;
+    if (x + detachedSize > screen.right() &&
+        main.left() - detachedGap - detachedSize >= screen.left())
+        x = main.left() - detachedGap - detachedSize;
+    glWidget->move(std::min(x, std::max(screen.left(), screen.right() - detachedSize)), main.top());
     glWidget->show();
+}
+
+void View3DPage::toggleFullScreen() {
+    buildView();
+    if (!glWidget)
+        return;
+    if (glWidget->isWindow()) {
+        if (glWidget->isFullScreen())
+            glWidget->showNormal();
+        else
+            glWidget->showFullScreen();
+        return;
+    }
+    glWidget->hide();
+    glWidget->setParent(nullptr);
+    glWidget->setWindowIcon(window()->windowIcon());
+    fullScreenFromPage = true;
+    glWidget->showFullScreen();
+    glWidget->activateWindow();
+    glWidget->setFocus(Qt::OtherFocusReason);
+}
+
+bool View3DPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != glWidget || !fullScreenFromPage)
+        return Page::eventFilter(watched, event);
+    // Out of full screen, or closed, the view goes back where it came from. Later: the
+    // widget is still in the middle of its own event.
+    const bool closing = event->type() == QEvent::Close;
+    if (closing || (event->type() == QEvent::WindowStateChange && !glWidget->isFullScreen())) {
+        fullScreenFromPage = false;
+        QMetaObject::invokeMethod(this, &View3DPage::embedView, Qt::QueuedConnection);
+        if (closing) {
+            event->ignore();
+            return true;
+        }
+    }
+    return Page::eventFilter(watched, event);
 }
 
 void View3DPage::retranslate() {

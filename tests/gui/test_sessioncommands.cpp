@@ -267,7 +267,7 @@ private slots:
         loadLast->click();
         QCOMPARE(readBytes(f.path("settings.cfg")),
                  "en\n" + QByteArray(flag == "1" ? "0" : "1") +
-                     QFile::encodeName(opened.isEmpty() ? last : opened) + "\n");
+                     QFile::encodeName(opened.isEmpty() ? last : opened) + "\n1\n");
     }
 };
 

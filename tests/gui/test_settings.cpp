@@ -51,7 +51,7 @@ private slots:
         if (!used.isEmpty()) {
             QCOMPARE(QDir(dir.filePath(used)).entryList(QDir::Files | QDir::Hidden),
                      limit ? QStringList() : QStringList{"settings.cfg"});
-            QCOMPARE(readBytes(settings.filePath()), QByteArray(limit ? "" : "de\n1\n"));
+            QCOMPARE(readBytes(settings.filePath()), QByteArray(limit ? "" : "de\n1\n1\n"));
         }
         settings.write(); // without a file, a no-op
     }

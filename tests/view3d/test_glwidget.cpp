@@ -62,8 +62,8 @@ QTimer* timer(GLWidget* w, const char* name) {
     return w->findChild<QTimer*>(name);
 }
 
-// Plays press (left), rpress, move (by 30, 200), release, wheel, wheel0, hide, show, max,
-// stop (the turning), timeout (of the idle countdown) or a key.
+// Plays input words on the view: press (left), rpress, move (by 30, 200), release, wheel,
+// wheel0, hide, show, max, stop (the turning), timeout (of the idle countdown), or a key.
 void play(GLWidget* w, const QString& words) {
     QPoint at(50, 50);
     Qt::MouseButton button = Qt::LeftButton;
@@ -128,7 +128,8 @@ void drawOne(ObjectDrawing& d, Kind kind, std::mt19937& random) {
     }
 }
 
-// Errors, lighting, the scissor test, the line width and the model-view stack.
+// What a batch must leave as it found it: errors, lighting, the scissor test, the line width
+// and the model-view stack.
 QString glState() {
     GLint depth = 0;
     GLfloat width = 0.0f;
@@ -153,7 +154,8 @@ class TestGLWidget : public QObject {
 
     QImage frame() { return view->grabFramebuffer(); }
 
-    // The view's frame from the camera, with draw() called after its axes, in its state.
+    // The view's own frame from the camera, with draw() called where the view lets others
+    // draw: after its axes, in its state.
     QImage render(const Camera& camera, const std::function<void()>& draw) {
         view->setCamera(camera);
         const auto drawing = connect(view.get(), &GLWidget::repaintObjects, draw);
@@ -169,6 +171,7 @@ private slots:
         view = std::make_unique<GLWidget>();
         view->resize(viewSize, viewSize);
         view->setStore(&store);
+        view->setNamesShown(false); // test_legibility has the names
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     }
@@ -180,6 +183,7 @@ private slots:
         QTest::addColumn<QString>("state"); // the running timers and the window
         const Vec3 start{0, 0, 10};
         const Vec3 dragged{30, 90, 10};
+        QTest::newRow("hide") << "hide" << start << "hidden";
         QTest::newRow("show again") << "hide show" << start << "idle normal";
         QTest::newRow("idle timeout") << "stop timeout" << Vec3{0.5, 0, 10} << "turning normal";
         QTest::newRow("A") << "stop A" << start << "idle turning normal";
@@ -197,7 +201,8 @@ private slots:
         QTest::newRow("zero wheel delta") << "press move wheel0" << dragged << "idle normal";
     }
 
-    // From a shown view, turning, with its idle countdown of 20 s running.
+    // Each row starts shown, with the camera turning and the idle countdown of 20 s running,
+    // then plays its input.
     void input() {
         QFETCH(QString, words);
         QFETCH(Vec3, camera);
@@ -218,7 +223,8 @@ private slots:
             QTRY_VERIFY(view->camera().yaw >= camera.x + 1.0);
     }
 
-    // A drag or a turn of the wheel only asks for a frame, drawn once the event loop runs.
+    // A drag or a turn of the wheel only asks for a frame: none is drawn while the events are
+    // handled, and one is once the event loop runs.
     void inputAsksForFrames() {
         QSignalSpy frames(view.get(), &GLWidget::repaintObjects);
         for (const char* words : {"press move move release", "wheel wheel"}) {
@@ -233,8 +239,8 @@ private slots:
         }
     }
 
-    // F12 saves what the view shows, on black, or warns; ".jpg" at full quality. Without a
-    // context there is nothing to save, and nothing crashes.
+    // F12 saves what the view shows, on black, or warns; ".jpg" is written at full quality.
+    // Without a context there is no picture to save, and nothing crashes.
     void screenshots() {
         QVERIFY(add(store, planeZ1()));
         QTemporaryDir dir;
@@ -260,8 +266,9 @@ private slots:
         QVERIFY(!hidden.saveScreenshot(dir.filePath("hidden.png")));
     }
 
-    // Shown, the plane z = 1 hides the "  X" label behind it. Its shading is the same from near
-    // and far: the light stays at its world point.
+    // Hidden, the plane z = 1 leaves the background and the "  X" label behind it; shown, the
+    // label still reads through it. Its shading at a point is the same from near and far: the light
+    // stays at its world point instead of moving with the camera.
     void plane() {
         surface* plane = planeZ1();
         QVERIFY(add(store, plane, false));
@@ -279,7 +286,7 @@ private slots:
         QVERIFY2(labelPixels(image) > 5, QByteArray::number(labelPixels(image)));
         store.setVisible(plane->name, true);
         image = frame();
-        QCOMPARE(labelPixels(image), 0);
+        QVERIFY2(labelPixels(image) > 5, QByteArray::number(labelPixels(image)));
         const QRgb far = image.pixel(screenOf(-0.8, -0.6, 9.0));
         QCOMPARE(shows(far), "green");
         view->setCamera({0.0, 0.0, 4.0});
@@ -287,11 +294,11 @@ private slots:
         QVERIFY2(std::abs(qGreen(far) - qGreen(near)) <= 3, qPrintable(QColor(near).name()));
         // Turned and raised, the plane still fills the middle.
         view->setCamera({30.0, 20.0, 10.0});
-        QCOMPARE(shows(frame().pixel(viewSize / 2, viewSize / 2)), "green");
+        QCOMPARE(shows(frame().pixel(viewSize / 2 + 30, viewSize / 2 - 30)), "green");
     }
 
-    // A vector pointing down has its head below; degenerate objects draw nothing and spoil
-    // nothing.
+    // A vector pointing down has its head below; a zero vector, a plane with a NaN normal and
+    // a NaN point draw nothing, and do not spoil what is drawn with them.
     void vectorAmongDegenerateObjects() {
         const double nan = std::nan("");
         auto* down = new Vector(0, -2, 0);
@@ -313,7 +320,8 @@ private slots:
         QCOMPARE(seen.join(' '), "red red black black black");
     }
 
-    // Each kind leaves the GL state as it found it, and all but vectors a white material.
+    // ObjectDrawing on its own, drawn into the view's frames: each kind leaves the GL state
+    // as the next one expects it, and all but vectors leave the material white.
     void drawingLeavesStateAsFound_data() {
         QTest::addColumn<Kind>("kind");
         for (Kind kind : storedKinds)
@@ -349,12 +357,15 @@ private slots:
         QTest::addColumn<Vec3>("camera"); // yaw, pitch, distance
         QTest::newRow("default view") << Vec3{0, 0, 10};
         QTest::newRow("turned and raised") << Vec3{130, 35, 10};
+        QTest::newRow("from below") << Vec3{250, -60, 14};
         // Inside the crowd: most planes reach behind the eye.
         QTest::newRow("close up") << Vec3{40, 10, 2};
         QTest::newRow("far away") << Vec3{300, 80, 40};
     }
 
-    // Leaving out what the planes hide changes no pixel of a crowded scene.
+    // Leaving out what lies under many planes may change no pixel of a crowded scene by more
+    // than a step or two of rounding: many planes through a small cube, with points, vectors and
+    // lines among them.
     void cullingKeepsThePicture() {
         QFETCH(Vec3, camera);
         auto crowd = [](bool culling) {
@@ -372,60 +383,15 @@ private slots:
         const Camera c{camera.x, camera.y, camera.z};
         const QImage whole = render(c, crowd(false));
         QVERIFY(whole != render(c, [] {})); // the crowd is there at all
-        QCOMPARE(render(c, crowd(true)), whole);
-    }
-
-    void pointLooksLikeTheFullSphere_data() {
-        QTest::addColumn<Vec3>("centre");
-        QTest::addColumn<double>("distance");
-        QTest::addColumn<int>("allowedPixels");
-        // Large enough for the full mesh: the very same pixels.
-        QTest::newRow("just too large for the coarse mesh") << Vec3{0.3, 0.2, 0.1} << 7.9 << 0;
-        // A few pixels wide: up to three outline pixels may differ, the rest by a faint step.
-        QTest::newRow("just small enough") << Vec3{0.3, 0.2, 0.1} << 8.2 << 3;
-        QTest::newRow("towards the corner") << Vec3{3, 3, 0} << 10.0 << 3;
-    }
-
-    // A point far away is drawn with a coarser sphere that looks like the full one.
-    void pointLooksLikeTheFullSphere() {
-        QFETCH(Vec3, centre);
-        QFETCH(double, distance);
-        QFETCH(int, allowedPixels);
-        const Camera camera{0.0, 0.0, distance};
-        const QImage drawn = render(camera, [&] {
-            ObjectDrawing d;
-            d.drawPoint(Point(centre.x, centre.y, centre.z));
-            d.flush();
-        });
-        // The full sphere by hand, with the point's material.
-        const QImage full = render(camera, [&] {
-            const GLfloat diffuse[] = {0.8f, 0.5f, 0.2f, 1.0f};
-            const GLfloat specular[] = {0.8f, 0.5f, 0.4f, 1.0f};
-            const scene::Mesh mesh = scene::sphereMesh(scene::sphereSegments);
-            glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
-            glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
-            glEnable(GL_CULL_FACE);
-            glBegin(GL_TRIANGLES);
-            for (unsigned i : mesh.triangles) {
-                glNormal3d(mesh.normals[i].x, mesh.normals[i].y, mesh.normals[i].z);
-                const Vec3 v = centre + mesh.vertices[i];
-                glVertex3d(v.x, v.y, v.z);
-            }
-            glEnd();
-            glDisable(GL_CULL_FACE);
-        });
-        QVERIFY(full != render(camera, [] {})); // the sphere is there at all
-        int pixels = 0, largest = 0;
+        const QImage culled = render(c, crowd(true));
+        int largest = 0;
         for (int i = 0; i < viewSize * viewSize; ++i) {
-            const QRgb p = drawn.pixel(i % viewSize, i / viewSize);
-            const QRgb q = full.pixel(i % viewSize, i / viewSize);
-            const int step = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                       std::abs(qBlue(p) - qBlue(q))});
-            pixels += step > 8 ? 1 : 0;
-            largest = std::max(largest, step);
+            const QRgb p = culled.pixel(i % viewSize, i / viewSize);
+            const QRgb q = whole.pixel(i % viewSize, i / viewSize);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
         }
-        QVERIFY2(pixels <= allowedPixels,
-                 qPrintable(QStringLiteral("%1 differ, by up to %2").arg(pixels).arg(largest)));
+        QVERIFY2(largest <= 2, QByteArray::number(largest));
     }
 };
 
