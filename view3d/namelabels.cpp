@@ -6,8 +6,8 @@
 #include "widgets/kindcolour.h"
 
 #include <QImage>
+#include <QFontMetricsF>
 #include <QPainter>
-#include <QStaticText>
 
 #include <GL/glu.h>
 
@@ -54,6 +54,34 @@ void NameLabels::add(Kind kind, const std::string& name, const Vec3& at) {
     anchors_.push_back({kind, QString::fromStdString(name), at});
 }
 
+const QImage& NameLabels::sprite(const Anchor& anchor, const QFont& font, double ratio) const {
+    if (font != spriteFont_ || ratio != spriteRatio_ || sprites_.size() > 50000) {
+        sprites_.clear();
+        spriteFont_ = font;
+        spriteRatio_ = ratio;
+    }
+    const QString key = QString::number(fileCode(anchor.kind)) + QLatin1Char(' ') + anchor.name;
+    const auto found = sprites_.constFind(key);
+    if (found != sprites_.constEnd())
+        return *found;
+    const QFontMetricsF metrics(font);
+    // One pixel of outline on every side.
+    const QSizeF size(metrics.horizontalAdvance(anchor.name) + 2.0, metrics.height() + 2.0);
+    QImage image((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter writer(&image);
+    writer.setFont(font);
+    const QPointF base(1.0, 1.0 + metrics.ascent());
+    writer.setPen(QColor(0, 0, 0, 220));
+    for (const QPointF& step : {QPointF(-1, -1), QPointF(1, -1), QPointF(-1, 1), QPointF(1, 1)})
+        writer.drawText(base + step, anchor.name);
+    writer.setPen(QColor(kindColour(fileCode(anchor.kind))));
+    writer.drawText(base, anchor.name);
+    writer.end();
+    return *sprites_.insert(key, image);
+}
+
 void NameLabels::paint(QPainter& painter, const double* modelView, const double* projection,
                        const int* viewport, double ratio) const {
     if (anchors_.empty())
@@ -69,14 +97,7 @@ void NameLabels::paint(QPainter& painter, const double* modelView, const double*
     QPainter writer(&layer);
     QFont font = painter.font();
     font.setBold(true);
-    writer.setFont(font);
-    const QColor outline(0, 0, 0, 220);
-    QColor colours[4];
-    for (Kind kind : storedKinds)
-        colours[fileCode(kind)] = QColor(kindColour(fileCode(kind)));
     Occupancy written(int(width) + 1, int(height) + 1);
-    QStaticText text;
-    text.setPerformanceHint(QStaticText::AggressiveCaching);
 
     for (const Anchor& a : anchors_) {
         GLdouble wx = 0.0, wy = 0.0, wz = 0.0;
@@ -96,8 +117,8 @@ void NameLabels::paint(QPainter& painter, const double* modelView, const double*
                        ? std::max(scene::leastPointRadiusPixels,
                                   scale.pixelRadius(a.at, scene::sphereRadius) / ratio)
                        : 0.0);
-        text.setText(a.name);
-        const QSizeF size = text.size();
+        const QImage& name = sprite(a, font, ratio);
+        const QSizeF size = name.deviceIndependentSize();
         // Above right of the anchor, else below right, above left, below left: a line or
         // a plane through a named point still gets its name.
         const double d = offset * 0.7;
@@ -122,11 +143,7 @@ void NameLabels::paint(QPainter& painter, const double* modelView, const double*
         }
         if (!placed)
             continue;
-        writer.setPen(outline);
-        for (const QPointF& step : {QPointF(-1, -1), QPointF(1, -1), QPointF(-1, 1), QPointF(1, 1)})
-            writer.drawStaticText(topLeft + step, text);
-        writer.setPen(colours[fileCode(a.kind)]);
-        writer.drawStaticText(topLeft, text);
+        writer.drawImage(topLeft, name);
     }
     writer.end();
     painter.drawImage(QPointF(0.0, 0.0), layer);

@@ -4,6 +4,9 @@
 #include "geometry/kind.h"
 #include "view3d/vec3.h"
 
+#include <QFont>
+#include <QHash>
+#include <QImage>
 #include <QString>
 
 #include <string>
@@ -32,5 +35,12 @@ private:
         QString name;
         Vec3 at;
     };
+    // A name written with its outline, made once: laying out and outlining the text again
+    // every frame cost more than the rest of a frame of 1,000 points.
+    const QImage& sprite(const Anchor& anchor, const QFont& font, double ratio) const;
+
     std::vector<Anchor> anchors_;
+    mutable QHash<QString, QImage> sprites_;
+    mutable QFont spriteFont_;
+    mutable double spriteRatio_ = 0.0;
 };

@@ -192,7 +192,9 @@ private:
 
 } // namespace
 
-ObjectDrawing::ObjectDrawing() : sphere_(scene::sphereMesh()), cone_(scene::coneMesh()) {}
+ObjectDrawing::ObjectDrawing()
+    : sphere_(scene::sphereMesh()), smallSphere_(scene::sphereMesh(scene::smallSphereSegments)),
+      cone_(scene::coneMesh()) {}
 
 void ObjectDrawing::extend(Batch kind, size_t end) {
     if (runs_.empty() || runs_.back().kind != kind)
@@ -306,7 +308,9 @@ void ObjectDrawing::flushPoints(const Run& run, const ScreenScale& scale) {
         // A point far away grows to stay visible.
         const double pixels = scale.pixelRadius(centre, scene::sphereRadius);
         const double grown = std::max(1.0, scene::leastPointRadiusPixels / pixels);
-        appendMesh(sphere_, [&centre, grown](const Vec3& v) { return centre + v * grown; });
+        const bool small = pixels * grown <= scene::smallSphereRadiusPixels;
+        appendMesh(small ? smallSphere_ : sphere_,
+                   [&centre, grown](const Vec3& v) { return centre + v * grown; });
     }
     setMaterial(pointDiffuse, pointSpecular);
     // Orange to the rim, where the light from the eye grazes the sphere.

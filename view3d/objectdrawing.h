@@ -72,6 +72,9 @@ private:
     void drawScratchTriangles(bool withNormals);
 
     const scene::Mesh sphere_;
+    // For points a few pixels wide, where the full sphere's triangles would be lost anyway
+    // and cost most of a frame of many points under software rendering.
+    const scene::Mesh smallSphere_;
     const scene::Mesh cone_;
     bool culling_ = true;
     std::vector<Run> runs_;

@@ -50,6 +50,10 @@ constexpr double sphereRadius = 0.05;
 // pixels across once the flat sides of its mesh and the pixel centres are allowed for.
 constexpr double leastPointRadiusPixels = 4.0;
 constexpr int sphereSegments = 20;
+// Up to this radius in pixels a point is drawn with fewer segments; at 8 segments a sphere
+// of 4 pixels is still at least 7 pixels across.
+constexpr double smallSphereRadiusPixels = 8.0;
+constexpr int smallSphereSegments = 8;
 constexpr double headLength = 0.2;
 constexpr double headRadius = 0.05;
 constexpr int headSegments = 10;
