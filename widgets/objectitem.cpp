@@ -125,7 +125,14 @@ void ObjectItem::addLineWidget(const InfoLine& line) {
     }
     auto* check = new CheckItem(line.text, line.itemName);
     check->setChecked(line.checked);
-    check->setToolTip(tr("Show or hide the parent object"));
+    // A parent's long name is cut short: it would widen the entry and the page past the window.
+    const QFontMetrics metrics = check->fontMetrics();
+    const QString shown =
+        metrics.elidedText(line.text, Qt::ElideRight, 40 * metrics.averageCharWidth());
+    check->setText(shown);
+    check->setToolTip(shown == line.text
+                          ? tr("Show or hide the parent object")
+                          : line.text + QLatin1Char('\n') + tr("Show or hide the parent object"));
     connect(check, &CheckItem::visibilityChanged, this, &ObjectItem::changeItemVisibility);
     infoLayout->addWidget(check);
 }

@@ -123,6 +123,11 @@ private slots:
             boxes << check->text() + (check->isChecked() ? " on" : " off");
         QCOMPARE(boxes, QStringList({"Point A [1; 2; 3] on", "Point B [0; 0; 0] off",
                                      "Vector u (1; 0; 0) on"}));
+        // A long parent is cut short, whole in its tooltip.
+        const QString longParent = "Line " + QString(200, 'q');
+        item.addParentItem(longParent, QStringLiteral("q"), true);
+        const CheckItem* last = item.findChildren<CheckItem*>().last();
+        QVERIFY(last->text().endsWith(QChar(0x2026)) && last->toolTip().startsWith(longParent));
         QTest::mouseClick(item.infoButton(), Qt::LeftButton);
         QVERIFY(!item.isInfoVisible() && !label->isVisible());
 
