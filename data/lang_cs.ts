@@ -412,8 +412,8 @@ Objekt &quot;%1&quot; již existuje.</translation>
         <translation>Vektory jsou rovnoběžné.</translation>
     </message>
     <message>
-        <source>A number here is digits with one decimal point or comma, at most 3 decimals.</source>
-        <translation>Číslo zde tvoří číslice s jednou desetinnou čárkou nebo tečkou, nejvýše 3 desetinná místa.</translation>
+        <source>Digits, one decimal point or comma, at most 3 decimals.</source>
+        <translation>Číslice, jedna desetinná čárka či tečka, nejvýše 3 místa.</translation>
     </message>
     <message>
         <source>The normal vector is zero.</source>

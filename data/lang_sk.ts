@@ -412,8 +412,8 @@ Objekt &quot;%1&quot; už existuje.</translation>
         <translation>Vektory sú rovnobežné.</translation>
     </message>
     <message>
-        <source>A number here is digits with one decimal point or comma, at most 3 decimals.</source>
-        <translation>Číslo tu tvoria číslice s jednou desatinnou čiarkou alebo bodkou, najviac 3 desatinné miesta.</translation>
+        <source>Digits, one decimal point or comma, at most 3 decimals.</source>
+        <translation>Číslice, jedna desatinná čiarka či bodka, najviac 3 miesta.</translation>
     </message>
     <message>
         <source>The normal vector is zero.</source>

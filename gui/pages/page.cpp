@@ -102,9 +102,9 @@ QLineEdit* Page::numberEdit(const QString& objectName) {
     // A refused keystroke says what the field takes, or the user would not see it was lost.
     connect(edit, &QLineEdit::inputRejected, this, [this] {
         if (alertLine_)
-            showAlert(alertLine_, uiText(QT_TRANSLATE_NOOP(
-                                      "StereonGUI", "A number here is digits with one decimal "
-                                                    "point or comma, at most 3 decimals.")));
+            showAlert(alertLine_,
+                      uiText(QT_TRANSLATE_NOOP(
+                          "StereonGUI", "Digits, one decimal point or comma, at most 3 decimals.")));
     });
     return edit;
 }
@@ -262,8 +262,12 @@ void Page::proposeName() {
         nameField_->setText(freshName(nameLetter_));
         enableAdd();
     }
-    if (nameFocus_ == NameFocus::Always || (fill && nameFocus_ == NameFocus::WhenFilled))
+    if (nameFocus_ == NameFocus::Always || (fill && nameFocus_ == NameFocus::WhenFilled)) {
         nameField_->setFocus(Qt::OtherFocusReason);
+        // A proposed name is chosen, so that a name the user types replaces it.
+        if (fill)
+            nameField_->selectAll();
+    }
 }
 
 void Page::showEvent(QShowEvent* event) {

@@ -236,14 +236,17 @@ private slots:
         f->show(3);
         auto* x = f->find<QLineEdit>("pointX");
         auto* alert = f->find<QLabel>("pointAlert");
+        QCoreApplication::processEvents();
+        const int top = x->mapTo(f->window.get(), QPoint()).y();
         QTest::keyClicks(x, keys);
         QCOMPARE(x->text(), field);
         const QString said = language.startsWith("cs")
-                                 ? "Číslo zde tvoří číslice s jednou desetinnou čárkou nebo "
-                                   "tečkou, nejvýše 3 desetinná místa."
-                                 : "A number here is digits with one decimal point or comma, at "
-                                   "most 3 decimals.";
+                                 ? "Číslice, jedna desetinná čárka či tečka, nejvýše 3 místa."
+                                 : "Digits, one decimal point or comma, at most 3 decimals.";
         QCOMPARE(alert->text(), refused ? said : QString());
+        // The message fits the alert line's room: the field stays under the mouse.
+        QCoreApplication::processEvents();
+        QCOMPARE(x->mapTo(f->window.get(), QPoint()).y(), top);
         // The next accepted keystroke takes the message away.
         QTest::keyClick(f->find<QLineEdit>("pointY"), Qt::Key_0);
         QVERIFY(alert->text().isEmpty());
@@ -252,7 +255,8 @@ private slots:
     // Spaces around a name are not part of it; the list and the pickers count Q2 before Q10.
     void namesTrimmedAndCounted() {
         f->show(3);
-        type(f->find<QLineEdit>("pointName"), "  Q10 ");
+        // The proposed name is chosen: what the user types replaces it.
+        QTest::keyClicks(f->find<QLineEdit>("pointName"), "  Q10 ");
         for (const char* edit : {"pointX", "pointY", "pointZ"})
             type(f->find<QLineEdit>(edit), "7");
         QTest::mouseClick(f->find<QPushButton>("addPointButton"), Qt::LeftButton);
