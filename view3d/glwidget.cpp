@@ -2,6 +2,7 @@
 #include "view3d/glwidget.h"
 
 #include "geometry/objectstore.h"
+#include "view3d/currentcamera.h"
 #include "view3d/scenegeometry.h"
 
 #include <QCoreApplication>
@@ -223,12 +224,7 @@ void GLWidget::drawObjects() {
 // Every depth read comes before the painter starts: once it runs, the GL state and the
 // buffers belong to its paint engine.
 void GLWidget::placeAxisLabels() {
-    GLdouble modelView[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
+    const CurrentCamera camera;
     const qreal ratio = devicePixelRatioF();
 
     const QString labels[] = {QStringLiteral("  X"), QStringLiteral("  Y"), QStringLiteral("  Z")};
@@ -239,30 +235,26 @@ void GLWidget::placeAxisLabels() {
         GLdouble wy = 0.0;
         GLdouble wz = 0.0;
         // Labels behind the eye or beyond the clip planes are not shown.
-        if (gluProject(at.x, at.y, at.z, modelView, projection, viewport, &wx, &wy, &wz) !=
-                GL_TRUE ||
+        if (gluProject(at.x, at.y, at.z, camera.modelView, camera.projection, camera.viewport, &wx,
+                       &wy, &wz) != GL_TRUE ||
             wz < 0.0 || wz > 1.0)
             continue;
-        if (hiddenByScene(wx, wy, wz, viewport))
+        if (hiddenByScene(wx, wy, wz, camera.viewport))
             continue;
         axisLabels_.push_back({QPointF(wx / ratio, height() - wy / ratio), labels[axis]});
     }
 }
 
 void GLWidget::drawOverlay() {
-    GLdouble modelView[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
+    const CurrentCamera camera;
     QPainter painter(this);
     painter.setPen(Qt::white);
     painter.setFont(QFont());
     for (const AxisLabel& label : axisLabels_)
         painter.drawText(label.at, label.text);
     if (namesShown_)
-        names_.paint(painter, modelView, projection, viewport, devicePixelRatioF());
+        names_.paint(painter, camera.modelView, camera.projection, camera.viewport,
+                     devicePixelRatioF());
     const QString hint = hintText();
     if (!hint.isEmpty())
         painter.drawText(hintX, hintY, hint);

@@ -3,6 +3,7 @@
 
 #include "geometry/line.h"
 #include "geometry/surface.h"
+#include "view3d/currentcamera.h"
 #include "view3d/namelabels.h"
 #include "view3d/occlusion.h"
 
@@ -38,18 +39,6 @@ Vec3 toVec3(const vector4D& v) {
 }
 
 // The camera of the current GL state.
-struct CurrentCamera {
-    GLdouble modelView[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-
-    CurrentCamera() {
-        glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        glGetIntegerv(GL_VIEWPORT, viewport);
-    }
-};
-
 void setMaterial(const GLfloat* diffuse, const GLfloat* specular) {
     glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
     glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);

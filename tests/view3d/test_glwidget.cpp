@@ -6,6 +6,7 @@
 #include "geometry/surface.h"
 #include "view3d/glwidget.h"
 #include "view3d/objectdrawing.h"
+#include "viewpixels.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -22,15 +23,6 @@ Q_DECLARE_METATYPE(Vec3)
 Q_DECLARE_METATYPE(Kind)
 
 namespace {
-
-const int viewSize = 400;
-
-// Where the default camera (yaw 0, pitch 0) shows a point at the given depth.
-QPoint screenOf(double x, double y, double depth) {
-    const double focal = viewSize / 2.0 / std::tan(22.5 * M_PI / 180.0);
-    return {int(std::lround(viewSize / 2.0 + x * focal / depth)),
-            int(std::lround(viewSize / 2.0 - y * focal / depth))};
-}
 
 // What a pixel shows: the background, a plane, a vector, or else its colour.
 QString shows(QRgb c) {

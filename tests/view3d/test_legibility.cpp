@@ -5,6 +5,7 @@
 #include "geometry/objectstore.h"
 #include "geometry/surface.h"
 #include "view3d/glwidget.h"
+#include "viewpixels.h"
 #include "widgets/kindcolour.h"
 
 #include <QTest>
@@ -17,15 +18,6 @@
 Q_DECLARE_METATYPE(Kind)
 
 namespace {
-
-const int viewSize = 400;
-
-// Where the default camera (yaw 0, pitch 0) shows a point at the given depth.
-QPoint screenOf(double x, double y, double depth) {
-    const double focal = viewSize / 2.0 / std::tan(22.5 * M_PI / 180.0);
-    return {int(std::lround(viewSize / 2.0 + x * focal / depth)),
-            int(std::lround(viewSize / 2.0 - y * focal / depth))};
-}
 
 // Pixels of the rectangle within a few steps of the colour.
 int pixelsOf(const QImage& image, const QRect& rect, const QColor& colour) {
