@@ -5,8 +5,8 @@
 #include "view3d/screenscale.h"
 #include "widgets/kindcolour.h"
 
-#include <QImage>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 
 #include <GL/glu.h>

@@ -4,12 +4,12 @@
 #include "geometry/line.h"
 #include "geometry/surface.h"
 #include "view3d/currentcamera.h"
+#include "view3d/glscopes.h"
 #include "view3d/namelabels.h"
 #include "view3d/occlusion.h"
+#include "view3d/planetriangles.h"
 
 #include <QColor>
-#include <QOpenGLContext>
-#include <QOpenGLFunctions>
 
 #include <algorithm>
 #include <optional>
@@ -38,7 +38,6 @@ Vec3 toVec3(const vector4D& v) {
     return {v.x(), v.y(), v.z()};
 }
 
-// The camera of the current GL state.
 void setMaterial(const GLfloat* diffuse, const GLfloat* specular) {
     glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
     glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
@@ -51,133 +50,6 @@ void vertex(const Vec3& v) {
 void append(std::vector<GLfloat>& to, const Vec3& v) {
     to.insert(to.end(), {GLfloat(v.x), GLfloat(v.y), GLfloat(v.z)});
 }
-
-// Keeps the lighting switch as the caller had it around unlit drawing.
-class UnlitScope {
-public:
-    UnlitScope() : wasLit_(glIsEnabled(GL_LIGHTING)) { glDisable(GL_LIGHTING); }
-    ~UnlitScope() {
-        if (wasLit_)
-            glEnable(GL_LIGHTING);
-    }
-    UnlitScope(const UnlitScope&) = delete;
-    UnlitScope& operator=(const UnlitScope&) = delete;
-
-private:
-    GLboolean wasLit_;
-};
-
-// Client-side arrays need no buffer bound (a painter may have left one); the caller's
-// bindings come back afterwards.
-class ClientArraysScope {
-public:
-    ClientArraysScope(const GLfloat* vertices, const GLfloat* normals)
-        : gl_(QOpenGLContext::currentContext()->functions()), normals_(normals != nullptr) {
-        glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &arrayBuffer_);
-        glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &elementBuffer_);
-        gl_->glBindBuffer(GL_ARRAY_BUFFER, 0);
-        gl_->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glVertexPointer(3, GL_FLOAT, 0, vertices);
-        if (normals_) {
-            glEnableClientState(GL_NORMAL_ARRAY);
-            glNormalPointer(GL_FLOAT, 0, normals);
-        }
-    }
-    ~ClientArraysScope() {
-        if (normals_)
-            glDisableClientState(GL_NORMAL_ARRAY);
-        glDisableClientState(GL_VERTEX_ARRAY);
-        gl_->glBindBuffer(GL_ARRAY_BUFFER, GLuint(arrayBuffer_));
-        gl_->glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, GLuint(elementBuffer_));
-    }
-    ClientArraysScope(const ClientArraysScope&) = delete;
-    ClientArraysScope& operator=(const ClientArraysScope&) = delete;
-
-private:
-    QOpenGLFunctions* gl_;
-    bool normals_;
-    GLint arrayBuffer_ = 0;
-    GLint elementBuffer_ = 0;
-};
-
-// The meshes are closed and wound counter-clockwise outwards: their back faces always lie
-// behind front faces, so skipping them changes no pixel and halves the triangle set-up.
-class CullBackScope {
-public:
-    CullBackScope() : wasCulling_(glIsEnabled(GL_CULL_FACE)) {
-        glGetIntegerv(GL_CULL_FACE_MODE, &mode_);
-        glGetIntegerv(GL_FRONT_FACE, &front_);
-        glEnable(GL_CULL_FACE);
-        glCullFace(GL_BACK);
-        glFrontFace(GL_CCW);
-    }
-    ~CullBackScope() {
-        glFrontFace(GLenum(front_));
-        glCullFace(GLenum(mode_));
-        if (!wasCulling_)
-            glDisable(GL_CULL_FACE);
-    }
-    CullBackScope(const CullBackScope&) = delete;
-    CullBackScope& operator=(const CullBackScope&) = delete;
-
-private:
-    GLboolean wasCulling_;
-    GLint mode_ = GL_BACK;
-    GLint front_ = GL_CCW;
-};
-
-// Keeps the caller's scissor test and box around drawing limited to rectangles.
-class ScissorScope {
-public:
-    ScissorScope() : wasScissoring_(glIsEnabled(GL_SCISSOR_TEST)) {
-        glGetIntegerv(GL_SCISSOR_BOX, box_);
-        glEnable(GL_SCISSOR_TEST);
-    }
-    ~ScissorScope() {
-        glScissor(box_[0], box_[1], box_[2], box_[3]);
-        if (!wasScissoring_)
-            glDisable(GL_SCISSOR_TEST);
-    }
-    ScissorScope(const ScissorScope&) = delete;
-    ScissorScope& operator=(const ScissorScope&) = delete;
-
-private:
-    GLboolean wasScissoring_;
-    GLint box_[4] = {0, 0, 0, 0};
-};
-
-// Blends what comes over what was drawn before. Depth is tested, so an opaque object in front
-// stays in front, but not written: each plane shows what lies behind it, planes included.
-class TranslucentScope {
-public:
-    TranslucentScope() : wasBlending_(glIsEnabled(GL_BLEND)), wasLit_(glIsEnabled(GL_LIGHTING)) {
-        glGetIntegerv(GL_BLEND_SRC, &source_);
-        glGetIntegerv(GL_BLEND_DST, &destination_);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glDisable(GL_LIGHTING);
-        glGetBooleanv(GL_DEPTH_WRITEMASK, &depthMask_);
-        glDepthMask(GL_FALSE);
-    }
-    ~TranslucentScope() {
-        glDepthMask(depthMask_);
-        if (wasLit_)
-            glEnable(GL_LIGHTING);
-        glBlendFunc(GLenum(source_), GLenum(destination_));
-        if (!wasBlending_)
-            glDisable(GL_BLEND);
-    }
-    TranslucentScope(const TranslucentScope&) = delete;
-    TranslucentScope& operator=(const TranslucentScope&) = delete;
-
-private:
-    GLboolean wasBlending_;
-    GLboolean wasLit_;
-    GLboolean depthMask_ = GL_TRUE;
-    GLint source_ = GL_ONE;
-    GLint destination_ = GL_ZERO;
-};
 
 } // namespace
 
@@ -263,7 +135,7 @@ void ObjectDrawing::flush(const std::function<void()>& beforePlanes) {
     if (beforePlanes)
         beforePlanes();
     if (!patches_.empty())
-        flushSurfaces(camera.modelView, hiding);
+        flushSurfaces(camera, hiding);
     runs_.clear();
     centres_.clear();
     arrows_.clear();
@@ -283,7 +155,9 @@ template <class Place> void ObjectDrawing::appendMesh(const scene::Mesh& mesh, P
 }
 
 void ObjectDrawing::drawScratchTriangles(bool withNormals) {
-    ClientArraysScope arrays(vertices_.data(), withNormals ? normals_.data() : nullptr);
+    ClientArraysScope arrays(3, vertices_.data());
+    if (withNormals)
+        arrays.addNormals(normals_.data());
     CullBackScope culling;
     glDrawElements(GL_TRIANGLES, GLsizei(indices_.size()), GL_UNSIGNED_INT, indices_.data());
     vertices_.clear();
@@ -384,17 +258,16 @@ void ObjectDrawing::sortPatches(const double* modelView) {
     patchNames_.swap(names);
 }
 
-void ObjectDrawing::flushSurfaces(const double* modelView, const Occlusion* occlusion) {
+void ObjectDrawing::flushSurfaces(const CurrentCamera& camera, const Occlusion* occlusion) {
     // The eye looks along -z of the model-view: its row 2 is the view direction in the world.
+    const double* modelView = camera.modelView;
     const Vec3 towardsEye{modelView[2], modelView[6], modelView[10]};
-    // All corners in one array: every draw then names its four, and Mesa copies no
-    // vertices of its own for it.
-    for (const scene::Patch& patch : patches_)
-        for (const Vec3& corner : patch.corners)
-            append(vertices_, corner);
-    TranslucentScope translucent;
-    ClientArraysScope arrays(vertices_.data(), nullptr);
-    for (size_t i = 0; i < patches_.size(); ++i) {
+    PlaneTriangles triangles(camera.modelView, camera.projection, camera.viewport);
+    // Nearest first, each laid under those before it: the picture of drawing them farthest
+    // first, each over the others, but a pixel under enough of them takes no more.
+    for (size_t i = patches_.size(); i-- > 0;) {
+        const auto& c = patches_[i].corners;
+        const std::array<Vec3, 4> around{c[0], c[1], c[3], c[2]};
         const Vec3& n = patches_[i].normal;
         const double facing =
             std::fabs(n.x * towardsEye.x + n.y * towardsEye.y + n.z * towardsEye.z);
@@ -402,24 +275,28 @@ void ObjectDrawing::flushSurfaces(const double* modelView, const Occlusion* occl
         const QColor fill =
             shade.lighter(int(100 * (planeAmbient + (1.0 - planeAmbient) * facing)));
         const QColor outline = shade.darker(int(100 / outlineShade));
-        const GLint first = GLint(4 * i);
-        glColor4d(fill.redF(), fill.greenF(), fill.blueF(), planeAlpha);
-        if (occlusion) {
-            ScissorScope scissor;
-            for (const Occlusion::Rect& r : occlusion->drawnRects(i)) {
-                glScissor(r.x, r.y, r.width, r.height);
-                glDrawArrays(GL_TRIANGLE_STRIP, first, 4);
-            }
-        } else {
-            glDrawArrays(GL_TRIANGLE_STRIP, first, 4);
-        }
-        // Over its own fill, and under the planes drawn after it.
-        const GLuint around[] = {GLuint(first), GLuint(first + 1), GLuint(first + 3),
-                                 GLuint(first + 2)};
-        glColor4d(outline.redF(), outline.greenF(), outline.blueF(), 1.0);
-        glDrawElements(GL_LINE_LOOP, 4, GL_UNSIGNED_INT, around);
+        // Over its own fill: laid before it.
+        triangles.addOutline(around, {GLfloat(outline.redF()), GLfloat(outline.greenF()),
+                                      GLfloat(outline.blueF()), 1.0f});
+        // Laid under others, a colour counts as much as its alpha.
+        const std::array<GLfloat, 4> fillColour{
+            GLfloat(fill.redF() * planeAlpha), GLfloat(fill.greenF() * planeAlpha),
+            GLfloat(fill.blueF() * planeAlpha), GLfloat(planeAlpha)};
+        if (occlusion)
+            triangles.addFill(around, occlusion->drawnRects(i), fillColour);
+        else
+            triangles.addFill(around, fillColour);
     }
-    vertices_.clear();
+    {
+        UnderScope under(camera.viewport, occlusion ? Occlusion::layers : 0, behind_);
+        {
+            const ClipCoordinatesScope clipCoordinates;
+            ClientArraysScope arrays(4, triangles.positions().data());
+            arrays.addColours(triangles.colours().data());
+            glDrawArrays(GL_TRIANGLES, 0, triangles.vertexCount());
+        }
+        under.layBehind();
+    }
     setMaterial(white, white);
     glColor4d(1.0, 1.0, 1.0, 1.0);
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+struct CurrentCamera;
 class NameLabels;
 class Occlusion;
 class QColor;
@@ -21,13 +22,15 @@ class QColor;
 // plane, in a shade of green of its own that its name picks. Degenerate objects draw nothing.
 //
 // Objects are gathered and issued by flush(), consecutive objects of one kind as one batch,
-// in the order they came, and the planes last, farthest first, so each blends over what lies
+// in the order they came, and the planes last, sorted by depth, so each blends over what lies
 // behind it: the picture is the one object-by-object drawing gives, at a fraction of the
-// draw calls. The parts of planes that lie behind many others are left out (see Occlusion):
-// the same picture within a step or two of rounding, with far less rasterising. A batch leaves the
-// matrix stack, the lighting switch, the line width, blending, the depth mask, the scissor test and
-// the buffer bindings as it found them; points, lines and planes leave the diffuse and specular
-// material white, planes leave the colour white.
+// draw calls. The planes take one draw call, nearest first, each laid under those before it;
+// a pixel takes no more than eight, and the parts of planes that lie behind many others are
+// not even cut out (see Occlusion): the same picture within a step or two of rounding, with
+// far less rasterising. A batch leaves the matrix stack, the lighting switch, the line width,
+// blending, the depth and stencil state and the buffer bindings as it found them; points,
+// lines and planes leave the diffuse and specular material white, planes leave the colour
+// white.
 class ObjectDrawing : public ObjectDrawer {
 public:
     ObjectDrawing();
@@ -41,7 +44,8 @@ public:
     // beforePlanes runs when everything opaque is drawn, before the translucent planes.
     void flush(const std::function<void()>& beforePlanes = {});
 
-    // On by default; off draws every object whole, as a reference to compare with.
+    // On by default; off draws every object whole and every plane in every pixel, as a
+    // reference to compare with.
     void setCulling(bool on) { culling_ = on; }
     // Where the objects drawn leave their names; null (the default) keeps none.
     void setNameLabels(NameLabels* labels) { labels_ = labels; }
@@ -65,7 +69,7 @@ private:
     void flushLines(const Run& run);
     // Puts the patches in the order they are drawn: farthest first.
     void sortPatches(const double* modelView);
-    void flushSurfaces(const double* modelView, const Occlusion* occlusion);
+    void flushSurfaces(const CurrentCamera& camera, const Occlusion* occlusion);
     // Appends mesh, moved by place, to the scratch arrays.
     template <class Place> void appendMesh(const scene::Mesh& mesh, Place place);
     // Draws the scratch arrays as closed meshes and empties them.
@@ -88,4 +92,6 @@ private:
     std::vector<GLfloat> vertices_;
     std::vector<GLfloat> normals_;
     std::vector<GLuint> indices_;
+    // The picture before the planes, laid under them.
+    std::vector<GLubyte> behind_;
 };

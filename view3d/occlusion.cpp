@@ -7,7 +7,9 @@
 
 namespace {
 
-constexpr int cellSize = 16;
+// Cells this large cost the rasteriser next to nothing more than finer ones (whose pieces,
+// each with edges of its own, it pays for), and the sums here a tenth.
+constexpr int cellSize = 32;
 // Pixel centres lie half a pixel inside a cell, and the rasteriser snaps vertices to a
 // fraction of a pixel: half a pixel of margin covers both.
 constexpr double edgeMargin = 0.5;
@@ -29,14 +31,8 @@ constexpr double farthestOut = 1e4;
 } // namespace
 
 Occlusion::Occlusion(const double* modelView, const double* projection, const int* viewport,
-                     const std::vector<scene::Patch>& occluders) {
-    for (int c = 0; c < 4; ++c)
-        for (int r = 0; r < 4; ++r) {
-            double sum = 0.0;
-            for (int k = 0; k < 4; ++k)
-                sum += projection[k * 4 + r] * modelView[c * 4 + k];
-            matrix_[c * 4 + r] = sum;
-        }
+                     const std::vector<scene::Patch>& occluders)
+    : toClip_(modelView, projection) {
     std::copy(viewport, viewport + 4, viewport_);
     columns_ = std::max(0, (viewport_[2] + cellSize - 1) / cellSize);
     rows_ = std::max(0, (viewport_[3] + cellSize - 1) / cellSize);
@@ -77,14 +73,6 @@ double Occlusion::cornerY(int row) const {
     return viewport_[1] + std::min(row * cellSize, viewport_[3]);
 }
 
-Occlusion::Clip Occlusion::toClip(const Vec3& p) const {
-    Clip c;
-    for (int r = 0; r < 4; ++r)
-        c[size_t(r)] =
-            matrix_[r] * p.x + matrix_[4 + r] * p.y + matrix_[8 + r] * p.z + matrix_[12 + r];
-    return c;
-}
-
 Occlusion::Window Occlusion::toWindow(const Clip& c) const {
     return {viewport_[0] + viewport_[2] * (c[0] / c[3] + 1.0) / 2.0,
             viewport_[1] + viewport_[3] * (c[1] / c[3] + 1.0) / 2.0, (c[2] / c[3] + 1.0) / 2.0};
@@ -104,39 +92,22 @@ bool Occlusion::footprint(const scene::Patch& patch, Footprint& out) const {
     out.depths.clear();
 
     // The strip's corners in order around the patch, cut as GL cuts them at the near
-    // plane (z >= -w) and the far plane (z <= w); a convex polygon of up to six corners.
-    Polygon polygon;
-    for (int i : {0, 1, 3, 2})
-        polygon.push(toClip(patch.corners[size_t(i)]));
-    for (double side : {1.0, -1.0}) {
-        Polygon cut;
-        for (int i = 0; i < polygon.count; ++i) {
-            const Clip& a = polygon.corners[size_t(i)];
-            const Clip& b = polygon.corners[size_t((i + 1) % polygon.count)];
-            const double da = side * a[2] + a[3];
-            const double db = side * b[2] + b[3];
-            if (da >= 0.0)
-                cut.push(a);
-            if ((da >= 0.0) != (db >= 0.0)) {
-                const double t = da / (da - db);
-                Clip between;
-                for (size_t k = 0; k < 4; ++k)
-                    between[k] = a[k] + (b[k] - a[k]) * t;
-                cut.push(between);
-            }
-        }
-        polygon = cut;
-    }
+    // plane and the far plane (z <= w); a convex polygon of up to six corners.
+    const auto& c = patch.corners;
+    ClipSpace::Polygon polygon =
+        ClipSpace::cut(ClipSpace::cutAtNear(toClip_.polygon({c[0], c[1], c[3], c[2]})),
+                       [](const Clip& p) { return p[3] - p[2]; });
     // Wholly beyond the near or far plane: it leaves no pixel.
     if (polygon.count < 3)
         return true;
 
-    std::array<Window, Polygon::most> w;
+    std::array<Window, ClipSpace::Polygon::most> w;
     const int n = polygon.count;
     for (int i = 0; i < n; ++i) {
-        if (!nearView(polygon.corners[size_t(i)]))
+        const Clip& corner = polygon.corners[size_t(i)].clip;
+        if (!nearView(corner))
             return false;
-        w[size_t(i)] = toWindow(polygon.corners[size_t(i)]);
+        w[size_t(i)] = toWindow(corner);
     }
     double area = 0.0;
     for (int i = 0; i < n; ++i) {
@@ -151,7 +122,7 @@ bool Occlusion::footprint(const scene::Patch& patch, Footprint& out) const {
     // Edge i as a*x + b*y + c: the distance in pixels, positive inside. The cut can leave
     // corners next to each other; such an edge bounds nothing.
     const double turn = area > 0.0 ? 1.0 : -1.0;
-    std::array<std::array<double, 3>, Polygon::most> edge;
+    std::array<std::array<double, 3>, ClipSpace::Polygon::most> edge;
     int edges = 0;
     for (int i = 0; i < n; ++i) {
         const Window& a = w[size_t(i)];

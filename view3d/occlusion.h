@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "view3d/clipspace.h"
 #include "view3d/scenegeometry.h"
 
 #include <array>
@@ -10,11 +11,11 @@
 // rasteriser pays for every pixel a patch covers, and patches 12 units wide lie many deep
 // over the view.
 //
-// The patches are translucent, drawn one over another: each lets half of what was drawn before
-// it through. Under `layers` of them, whatever a patch drew adds less than one step of an 8-bit
+// The patches are translucent, blended one over another: each lets half of what lies under it
+// through. Under `layers` of them, whatever a patch drew adds less than one step of an 8-bit
 // colour channel to the pixel, so it may be left out. The viewport is cut into square cells. A
 // patch that covers a whole cell lies nowhere in it farther than its largest depth over the
-// cell; a patch farther than `layers` such bounds of patches drawn after it is left out there.
+// cell; a patch farther than `layers` such bounds of patches blended over it is left out there.
 // The opaque objects are drawn whole: planes write no depth, so what an object behind them
 // would have hidden is not known without drawing it.
 class Occlusion {
@@ -28,10 +29,13 @@ public:
         int y = 0;
         int width = 0;
         int height = 0;
+        bool operator==(const Rect& o) const {
+            return x == o.x && y == o.y && width == o.width && height == o.height;
+        }
     };
 
     // Matrices column-major as GL hands them out; viewport as glGetIntegerv gives it. The
-    // patches in the order they are drawn, each blended over what was drawn before.
+    // patches in the order they blend, each over those before it (however they are issued).
     Occlusion(const double* modelView, const double* projection, const int* viewport,
               const std::vector<scene::Patch>& occluders);
 
@@ -50,13 +54,7 @@ private:
         double y = 0.0;
         double z = 0.0;
     };
-    using Clip = std::array<double, 4>;
-    struct Polygon {
-        static constexpr int most = 6;
-        std::array<Clip, most> corners{};
-        int count = 0;
-        void push(const Clip& c) { corners[size_t(count++)] = c; }
-    };
+    using Clip = ClipSpace::Clip;
     // A patch on screen, with what it does at the cell corners of its bounding box.
     struct Footprint {
         int firstColumn = 0;
@@ -80,7 +78,6 @@ private:
         double farthest(int column, int row) const;
     };
 
-    Clip toClip(const Vec3& p) const;
     // In front of the eye, and not so far off to the side that precision is lost.
     static bool nearView(const Clip& c);
     Window toWindow(const Clip& c) const;
@@ -99,7 +96,7 @@ private:
     // Counts a patch that covers the cell and reaches no farther than depth.
     void cover(int column, int row, double depth);
 
-    double matrix_[16];
+    ClipSpace toClip_;
     int viewport_[4];
     int columns_ = 0;
     int rows_ = 0;

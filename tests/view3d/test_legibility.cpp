@@ -5,6 +5,7 @@
 #include "geometry/objectstore.h"
 #include "geometry/surface.h"
 #include "view3d/glwidget.h"
+#include "view3d/scenegeometry.h"
 #include "viewpixels.h"
 #include "widgets/kindcolour.h"
 
@@ -140,6 +141,30 @@ private slots:
                                std::abs(left.blue() - right.blue());
         QVERIFY2(left.green() > 40 && right.green() > 40 && difference > 12,
                  qPrintable(left.name() + " " + right.name()));
+    }
+
+    // A plane's outline lies over what is behind its edge: a point just behind the middle
+    // of an edge shows through the fill beside it, not through the outline.
+    void outlineCoversItsEdge() {
+        surface* e = plane(Vector(0, 0, 1), Point(0, 0, 0));
+        add("E", e);
+        const auto& u = e->u.coordinates;
+        const double side = scene::patchHalfSide / std::hypot(u.x(), u.y());
+        const double x = u.x() * side, y = u.y() * side; // the middle of an edge
+        add("A", new Point(x, y, -0.3));
+        view->setNamesShown(false);
+        view->setCamera({0.0, 0.0, 30.0});
+        const QImage image = frame();
+        const QPoint edge = screenOf(x, y, 30);
+        // Three pixels towards the patch's middle.
+        const double step = 3.0 / scene::patchHalfSide;
+        const QPoint in = edge - QPointF(x * step, -y * step).toPoint();
+        int onEdge = 255;
+        for (int dx : {-1, 0, 1})
+            for (int dy : {-1, 0, 1})
+                onEdge = std::min(onEdge, image.pixelColor(edge + QPoint(dx, dy)).red());
+        const int inside = image.pixelColor(in).red();
+        QVERIFY2(inside > onEdge + 40, qPrintable(QString("%1 %2").arg(inside).arg(onEdge)));
     }
 
     // Zoomed out as far as the wheel goes, a point is still 7 pixels across.

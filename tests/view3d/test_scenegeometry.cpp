@@ -180,7 +180,7 @@ private slots:
     // it shows.
     void drawnRectsHoldTheVisiblePart() {
         const scene::Patch front = facing(0.0, 0.0);
-        const scene::Patch hidden = facing(0.0, -20.0);
+        const scene::Patch hidden = facing(0.0, -40.0);
         const std::vector<scene::Patch> seven(7, front), eight(8, front);
         auto drawn = [](std::vector<scene::Patch> patches, const scene::Patch& first) {
             patches.insert(patches.begin(), first);
@@ -192,11 +192,13 @@ private slots:
         after.push_back(hidden);
         QVERIFY(!occlusion(40.0, after).drawnRects(8).empty());
         // On screen the front patches span x and y from 128 to 272; the back one x from 176
-        // to 318 and y from 129 to 271, so it shows right of x = 272 only.
+        // to 318 and y from 129 to 271, so it shows right of x = 272 only, and is drawn in
+        // the cells of 32 pixels that the front ones do not cover wholly: right of x = 256
+        // and along the bottom and top rows.
         const std::vector<Occlusion::Rect> rects = drawn(eight, facing(4.0, -1.0));
         QString shows;
         for (const QPoint p : {QPoint(300, 200), QPoint(275, 200), QPoint(316, 131),
-                               QPoint(316, 269), QPoint(230, 200), QPoint(180, 150)}) {
+                               QPoint(316, 269), QPoint(230, 200), QPoint(180, 170)}) {
             bool in = false;
             for (const Occlusion::Rect& r : rects)
                 in = in || QRect(r.x, r.y, r.width, r.height).contains(p);
