@@ -40,13 +40,18 @@ UnderScope::UnderScope(const GLint* viewport, int cap, std::vector<GLubyte>& beh
     behind_.resize(size_t(viewport_[2]) * size_t(viewport_[3]) * 4);
     glReadPixels(viewport_[0], viewport_[1], viewport_[2], viewport_[3], GL_RGBA, GL_UNSIGNED_BYTE,
                  behind_.data());
-    // Nothing laid yet: no colour, and alpha 0, so the first layer goes in whole.
-    glDisable(GL_SCISSOR_TEST);
+    // Nothing laid yet: no colour, and alpha 0, so the first layer goes in whole. Only the
+    // viewport, which is all that is laid back; then no scissor box, which costs a software
+    // rasteriser on every pixel.
+    glGetIntegerv(GL_SCISSOR_BOX, scissorBox_);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(viewport_[0], viewport_[1], viewport_[2], viewport_[3]);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClearStencil(0);
     // A painter leaves the stencil buffer closed to writes.
     glStencilMask(0xff);
     glClear(GL_COLOR_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
 
     // What a layer adds is weighed by what the layers before it let through.
     glEnable(GL_BLEND);
@@ -77,6 +82,7 @@ UnderScope::~UnderScope() {
     for (size_t i = 0; i < pixelStoreNames.size(); ++i)
         glPixelStorei(pixelStoreNames[i], pixelStore_[i]);
     glClearColor(clearColour_[0], clearColour_[1], clearColour_[2], clearColour_[3]);
+    glScissor(scissorBox_[0], scissorBox_[1], scissorBox_[2], scissorBox_[3]);
     glClearStencil(clearStencil_);
     glStencilMask(GLuint(stencilWriteMask_));
     glStencilFunc(GLenum(stencil_[0]), stencil_[1], GLuint(stencil_[2]));

@@ -151,5 +151,6 @@ private:
     GLint clearStencil_ = 0;
     GLint stencilWriteMask_ = 0xff;
     GLfloat clearColour_[4] = {};
+    GLint scissorBox_[4] = {};
     std::vector<GLubyte>& behind_;
 };
