@@ -22,6 +22,6 @@ ClipSpace::Clip ClipSpace::operator()(const Vec3& p) const {
 ClipSpace::Polygon ClipSpace::polygon(const std::array<Vec3, 4>& corners) const {
     Polygon p;
     for (const Vec3& c : corners)
-        p.push({(*this)(c), c});
+        p.push({(*this)(c)});
     return p;
 }

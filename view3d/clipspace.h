@@ -10,11 +10,9 @@ class ClipSpace {
 public:
     using Clip = std::array<double, 4>;
 
-    // A corner where GL will see it and where it lies in the world: cutting the one cuts the
-    // other at the same fraction, as clip coordinates are linear in world coordinates.
+    // A corner of a polygon being cut.
     struct Corner {
         Clip clip;
-        Vec3 world;
         // Made where a cut crossed an edge, not a corner of the polygon as given.
         bool made = false;
     };
@@ -49,7 +47,6 @@ public:
                 Corner between;
                 for (size_t k = 0; k < 4; ++k)
                     between.clip[k] = a.clip[k] + (b.clip[k] - a.clip[k]) * t;
-                between.world = a.world + (b.world - a.world) * t;
                 between.made = true;
                 out.push(between);
             }

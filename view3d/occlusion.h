@@ -23,15 +23,12 @@ public:
     // Half the light through each: 0.5^8 of what lies behind is below one step of 255.
     static constexpr int layers = 8;
 
-    // Window pixels, y counted from the bottom, as glScissor takes them.
+    // Window pixels, y counted from the bottom, as GL counts them.
     struct Rect {
         int x = 0;
         int y = 0;
         int width = 0;
         int height = 0;
-        bool operator==(const Rect& o) const {
-            return x == o.x && y == o.y && width == o.width && height == o.height;
-        }
     };
 
     // Matrices column-major as GL hands them out; viewport as glGetIntegerv gives it. The
